@@ -1,0 +1,53 @@
+#include <iostream>
+#include <string_view>
+
+#include "cli/commands.h"
+
+namespace {
+
+constexpr std::string_view kUsage = R"(usage:
+  mathsheets-cli list
+      the 115 types in run order: number, a tab, caption
+  mathsheets-cli main [--dir DIR] [--seed N] [--variants TEXT] [--count NO=TEXT]... [--level GROUP=K]...
+      one run of the main window; prints the student file's path, then the teacher file's
+      --dir DIR        working folder; the files go to DIR/gen (default: the current folder)
+      --seed N         seed the generator with N (0..4294967295) instead of the clock
+      --variants TEXT  the text typed into the variants box
+      --count NO=TEXT  the text typed into the count box of type NO (1..115); may repeat
+      --level GROUP=K  a click on the K-th radio button of GROUP: gcd, fraction, muldiv, mixed,
+                       mixedmuldiv
+  mathsheets-cli list-problems
+      the 230 word problems in Index order: Index, a tab, caption
+  mathsheets-cli problems [--dir DIR] [--seed N] [--variants TEXT] [--select CAPTION[,CAPTION...]]
+      one run of the word-problem window with those problems ticked
+  mathsheets-cli preview CAPTION [--seed N]
+      the preview lines of one fresh instance of a word problem
+)";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace mathsheets::cli;
+  Arguments args(argv + 1, argv + argc);
+  if (args.empty()) {
+    std::cerr << kUsage;
+    return kExitUsage;
+  }
+  const std::string_view command = args.front();
+  args.erase(args.begin());
+  try {
+    if (command == "list") return ListCommand(args);
+    if (command == "main") return MainCommand(args);
+    if (command == "list-problems") return ListProblemsCommand(args);
+    if (command == "problems") return ProblemsCommand(args);
+    if (command == "preview") return PreviewCommand(args);
+    if (command == "--help" || command == "help") {
+      std::cout << kUsage;
+      return kExitSuccess;
+    }
+    throw UsageError{"unknown command " + std::string(command)};
+  } catch (const UsageError& e) {
+    std::cerr << "mathsheets-cli: " << e.message << "\n" << kUsage;
+    return kExitUsage;
+  }
+}

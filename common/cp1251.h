@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace mathsheets {
+
+// Windows-1251 <-> UTF-8. The code page is taken from the C library's iconv once; after that
+// converting is a table look-up per character.
+
+// Throws std::invalid_argument for a character that Windows-1251 cannot hold or for broken UTF-8:
+// every text the program writes is its own, so such a character is a fault to find, not to hide.
+std::string Utf8ToCp1251(std::string_view utf8);
+// Appends the encoding of `utf8` to `out`.
+void AppendCp1251(std::string& out, std::string_view utf8);
+
+// Bytes without a character in the code page (only 0x98) become U+FFFD.
+std::string Cp1251ToUtf8(std::string_view bytes);
+
+}  // namespace mathsheets

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "common/worksheet_output.h"
+
+namespace mathsheets {
+
+// A text file created (or emptied) for writing: UTF-8 lines in, Windows-1251 with CR LF out, no
+// byte-order mark. Writes are buffered; every failure of the system calls throws IoError.
+class Cp1251FileWriter final : public LineSink {
+ public:
+  explicit Cp1251FileWriter(const std::filesystem::path& path);
+  ~Cp1251FileWriter() override;
+  Cp1251FileWriter(const Cp1251FileWriter&) = delete;
+  Cp1251FileWriter& operator=(const Cp1251FileWriter&) = delete;
+
+  void WriteLine(std::string_view line) override;
+  // Writes out what is buffered and closes the file; a failure of either throws.
+  void Close();
+
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  void Flush();
+
+  std::filesystem::path path_;
+  int fd_ = -1;
+  std::string buffer_;
+};
+
+}  // namespace mathsheets

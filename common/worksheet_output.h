@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mathsheets {
+
+// Where a generator's lines go. Lines are UTF-8 without line ends; the file behind a sink
+// encodes them as Windows-1251 and ends each with CR LF.
+class LineSink {
+ public:
+  virtual ~LineSink() = default;
+  virtual void WriteLine(std::string_view line) = 0;
+};
+
+// The pair of worksheet files open during one run.
+struct WorksheetFiles {
+  LineSink& StudentFile;
+  LineSink& TeacherFile;
+
+  // One exercise line to each file, student first.
+  void WriteBoth(std::string_view student, std::string_view teacher) {
+    StudentFile.WriteLine(student);
+    TeacherFile.WriteLine(teacher);
+  }
+};
+
+// Collects lines in memory: the preview of one exercise, and the tests.
+class MemorySink final : public LineSink {
+ public:
+  void WriteLine(std::string_view line) override { lines.emplace_back(line); }
+  std::vector<std::string> lines;
+};
+
+// Two memory sinks viewed as a worksheet pair.
+struct MemoryWorksheet {
+  MemorySink student;
+  MemorySink teacher;
+  WorksheetFiles files{student, teacher};
+};
+
+}  // namespace mathsheets

@@ -1,0 +1,7 @@
+#include "generators/decimals.h"
+
+namespace mathsheets {
+
+std::span<const GeneratorBinding> DecimalGenerators() { return {}; }
+
+}  // namespace mathsheets

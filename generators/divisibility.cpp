@@ -1,0 +1,7 @@
+#include "generators/divisibility.h"
+
+namespace mathsheets {
+
+std::span<const GeneratorBinding> DivisibilityGenerators() { return {}; }
+
+}  // namespace mathsheets

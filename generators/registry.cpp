@@ -1,0 +1,33 @@
+#include "generators/registry.h"
+
+#include <array>
+
+#include "generators/decimals.h"
+#include "generators/divisibility.h"
+#include "generators/drills.h"
+#include "generators/fractions.h"
+#include "generators/roman.h"
+
+namespace mathsheets {
+
+namespace {
+
+using GeneratorTable = std::array<TaskGenerator, kTaskKindCount + 1>;
+
+GeneratorTable BuildTable() {
+  GeneratorTable table{};
+  for (auto family : {DrillGenerators(), FractionGenerators(), DivisibilityGenerators(),
+                      DecimalGenerators(), RomanGenerators()})
+    for (const GeneratorBinding& b : family) table[static_cast<std::size_t>(b.number)] = b.generator;
+  return table;
+}
+
+}  // namespace
+
+TaskGenerator FindTaskGenerator(int number) {
+  static const GeneratorTable table = BuildTable();
+  if (number < 1 || number > kTaskKindCount) return nullptr;
+  return table[static_cast<std::size_t>(number)];
+}
+
+}  // namespace mathsheets

@@ -1,0 +1,7 @@
+#include "generators/roman.h"
+
+namespace mathsheets {
+
+std::span<const GeneratorBinding> RomanGenerators() { return {}; }
+
+}  // namespace mathsheets

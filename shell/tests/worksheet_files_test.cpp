@@ -1,0 +1,72 @@
+#include "shell/worksheet_files.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "common/io_error.h"
+
+namespace mathsheets {
+namespace {
+
+std::filesystem::path FreshWorkdir(const std::string& name, bool withGen = true) {
+  auto dir = std::filesystem::temp_directory_path() /
+             ("mathsheets_files_" + name + "_" + std::to_string(::getpid()));
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(withGen ? dir / "gen" : dir);
+  return dir;
+}
+
+std::string Bytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+constexpr LocalDateTime kExampleRun = {2016, 12, 10, 17, 9, 42};
+
+TEST(WorksheetNaming, DateAndTimeTextsAreFixed) {
+  EXPECT_EQ(ShortDateText(kExampleRun), "10.12.2016");
+  EXPECT_EQ(LongTimeText(kExampleRun), "17:09:42");
+  EXPECT_EQ(LongTimeText({2016, 1, 2, 9, 5, 7}), "9:05:07");
+  EXPECT_EQ(ShortDateText({2016, 1, 2, 9, 5, 7}), "02.01.2016");
+}
+
+TEST(WorksheetNaming, TimePartDropsTheSeconds) {
+  EXPECT_EQ(FileNameTimePart("9:05:07"), "9_05");
+  EXPECT_EQ(FileNameTimePart("17:09:42"), "17_09");
+  EXPECT_EQ(FileNameTimePart("1:2"), "");
+  EXPECT_EQ(FileNameTimePart(""), "");
+  EXPECT_EQ(FileNameTimePart("1:23"), "1");
+}
+
+TEST(WorksheetNaming, DatePartReplacesSlashes) {
+  EXPECT_EQ(FileNameDatePart("12/8/2016"), "12_8_2016");
+  EXPECT_EQ(FileNameDatePart("10.12.2016"), "10.12.2016");
+  EXPECT_EQ(FileNameDatePart("2016-12-10"), "2016-12-10");
+}
+
+TEST(OpenWorksheetFiles, NamesTheFilesByDateAndMinuteAndStampsThem) {
+  const auto dir = FreshWorkdir("names");
+  auto pair = OpenWorksheetFiles(dir, "gen\\ajobs_", "gen\\ajobt_", kExampleRun);
+  pair->Close();
+  EXPECT_EQ(pair->studentPath(), dir / "gen" / "ajobs_10.12.2016_17_09.txt");
+  EXPECT_EQ(pair->teacherPath(), dir / "gen" / "ajobt_10.12.2016_17_09.txt");
+  EXPECT_EQ(Bytes(pair->studentPath()), "10.12.2016 17:09:42\r\n");
+  EXPECT_EQ(Bytes(pair->teacherPath()), "10.12.2016 17:09:42\r\n");
+}
+
+TEST(OpenWorksheetFiles, MissingGenFolderCreatesNothing) {
+  const auto dir = FreshWorkdir("nogen", false);
+  try {
+    OpenWorksheetFiles(dir, "gen\\ajobs_", "gen\\ajobt_", kExampleRun);
+    FAIL();
+  } catch (const IoError& e) {
+    EXPECT_EQ(e.BoxText(), "Invalid filename.");
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(dir));
+}
+
+}  // namespace
+}  // namespace mathsheets

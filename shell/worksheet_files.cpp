@@ -1,0 +1,87 @@
+#include "shell/worksheet_files.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+
+namespace mathsheets {
+
+LocalDateTime CurrentLocalDateTime() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+          local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+std::string ShortDateText(const LocalDateTime& t) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%02d.%02d.%04d", t.day, t.month, t.year);
+  return text;
+}
+
+std::string LongTimeText(const LocalDateTime& t) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%d:%02d:%02d", t.hour, t.minute, t.second);
+  return text;
+}
+
+std::string FileNameDatePart(std::string_view dateText) {
+  std::string part(dateText);
+  for (char& c : part)
+    if (c == '/') c = '_';
+  return part;
+}
+
+std::string FileNameTimePart(std::string_view timeText) {
+  if (timeText.size() <= 3) return {};
+  std::string part(timeText.substr(0, timeText.size() - 3));
+  for (char& c : part)
+    if (c == ':') c = '_';
+  return part;
+}
+
+WorksheetFilePair::WorksheetFilePair(const std::filesystem::path& studentPath,
+                                     const std::filesystem::path& teacherPath,
+                                     const std::string& stamp)
+    : stamp_(stamp), student_(studentPath), teacher_(teacherPath) {
+  student_.WriteLine(stamp_);
+  teacher_.WriteLine(stamp_);
+}
+
+void WorksheetFilePair::Close() {
+  student_.Close();
+  teacher_.Close();
+}
+
+namespace {
+// "gen\ajobs_" + name part -> workdir/gen/ajobs_<name part>.txt
+std::filesystem::path WorksheetPath(const std::filesystem::path& workdir, std::string_view prefix,
+                                    const std::string& namePart) {
+  std::filesystem::path path = workdir;
+  std::string piece;
+  for (char c : prefix) {
+    if (c == '\\') {
+      path /= piece;
+      piece.clear();
+    } else {
+      piece += c;
+    }
+  }
+  return path / (piece + namePart + ".txt");
+}
+}  // namespace
+
+std::unique_ptr<WorksheetFilePair> OpenWorksheetFiles(const std::filesystem::path& workdir,
+                                                      std::string_view studentPrefix,
+                                                      std::string_view teacherPrefix,
+                                                      const LocalDateTime& now) {
+  const std::string date = ShortDateText(now);
+  const std::string time = LongTimeText(now);
+  const std::string namePart = FileNameDatePart(date) + "_" + FileNameTimePart(time);
+  return std::make_unique<WorksheetFilePair>(WorksheetPath(workdir, studentPrefix, namePart),
+                                             WorksheetPath(workdir, teacherPrefix, namePart),
+                                             date + " " + time);
+}
+
+}  // namespace mathsheets

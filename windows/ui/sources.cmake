@@ -1,0 +1,4 @@
+list(APPEND MATHSHEETS_UI_SOURCES
+  windows/ui/catalog_window.cpp
+  windows/ui/help_windows.cpp
+)
