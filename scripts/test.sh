@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer, and runs
+# every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DMATHSHEETS_SANITIZE=ON
+cmake --build build-test -j2
+cd build-test
+ctest --output-on-failure -j2

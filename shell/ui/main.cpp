@@ -1,0 +1,14 @@
+#include <QApplication>
+#include <filesystem>
+
+#include "common/random.h"
+#include "shell/ui/main_window.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  mathsheets::Pcg32 random;
+  // The program works in the folder it is started in: gen/ for worksheets, gen5/ and pictures.
+  mathsheets::ui::TForm1 window(std::filesystem::current_path(), random);
+  window.showMaximized();
+  return app.exec();
+}

@@ -1,0 +1,47 @@
+#include "shell/ui/picture_box.h"
+
+#include <QFile>
+#include <QImage>
+#include <QResizeEvent>
+
+namespace mathsheets::ui {
+
+PictureBox::PictureBox(QWidget* parent) : QLabel(parent) {
+  setAlignment(Qt::AlignCenter);
+  setMinimumSize(1, 1);
+  setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+}
+
+bool PictureBox::Load(const std::filesystem::path& folder, std::string_view name,
+                      const ErrorBox& errorBox) {
+  const QString path =
+      QString::fromStdString(std::filesystem::absolute(folder / std::string(name)).string());
+  QFile file(path);
+  QString reason;
+  QImage image;
+  if (!file.open(QIODevice::ReadOnly)) {
+    reason = file.errorString();
+  } else if (!image.load(&file, "BMP")) {
+    reason = QStringLiteral("The file is not a BMP picture");
+  }
+  if (!reason.isEmpty()) {
+    errorBox(QStringLiteral("Cannot open file \"%1\". %2.").arg(path, reason));
+    return false;
+  }
+  original_ = QPixmap::fromImage(image);
+  name_ = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+  Rescale();
+  return true;
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  Rescale();
+}
+
+void PictureBox::Rescale() {
+  if (original_.isNull()) return;
+  setPixmap(original_.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+}  // namespace mathsheets::ui

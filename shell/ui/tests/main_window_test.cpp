@@ -1,0 +1,157 @@
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <filesystem>
+
+#include "shell/catalog.h"
+#include "shell/ui/main_window.h"
+#include "testing/worksheet_reading.h"
+
+using namespace mathsheets;
+using namespace mathsheets::ui;
+
+namespace {
+
+// A working folder with the pictures the build drew, less those named in `without`.
+std::filesystem::path PreparedWorkdir(const std::string& name, bool withGen,
+                                      std::initializer_list<const char*> without = {}) {
+  const auto dir = testing::FreshWorkdir("window_" + name, withGen);
+  const char* pictures = std::getenv("MATHSHEETS_TEST_WORKDIR");
+  if (pictures != nullptr)
+    for (const auto& entry : std::filesystem::directory_iterator(pictures))
+      if (entry.path().extension() == ".bmp") std::filesystem::copy(entry.path(), dir);
+  for (const char* picture : without) std::filesystem::remove(dir / picture);
+  return dir;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+  struct Window {
+    explicit Window(const std::filesystem::path& dir)
+        : form(dir, random, [this](const QString& text) { errors << text; }) {}
+    template <typename T>
+    T* Get(const QString& name) {
+      T* w = form.findChild<T*>(name);
+      if (w == nullptr) qFatal("no control %s", qPrintable(name));
+      return w;
+    }
+    Pcg32 random;
+    QStringList errors;
+    TForm1 form;
+  };
+
+ private slots:
+  void SetUpNamesEveryControlAndDisablesEveryCountBox() {
+    Window w(PreparedWorkdir("setup", true));
+    QCOMPARE(w.errors, QStringList());
+    QCOMPARE(w.form.windowTitle(), QString("Form1"));
+    QVERIFY(w.form.windowState() & Qt::WindowMaximized);
+    for (const TaskKind& kind : kTaskCatalog) {
+      auto* button = w.Get<QPushButton>(QString("Button%1").arg(kind.button));
+      QCOMPARE(button->text().toStdString(), std::string(kind.Caption));
+      auto* count = w.Get<QLineEdit>(QString("Edit%1").arg(kind.countBox));
+      QVERIFY(!count->isEnabled());
+      QVERIFY(count->text().isEmpty());
+      w.Get<QCheckBox>(QString("CheckBox%1").arg(kind.checkBox));
+    }
+    QCOMPARE(w.Get<QPushButton>("Button1")->text(), QString("Выполнить"));
+    QCOMPARE(w.Get<QPushButton>("Button2")->text(), QString("Завершение"));
+    QCOMPARE(w.Get<QPushButton>("Button120")->text(), QString("Проект Толвар"));
+    QCOMPARE(w.Get<QPushButton>("Button122")->text(), QString("Задачи"));
+    QCOMPARE(w.Get<QPushButton>("Button123")->text(), QString("Справка"));
+    QCOMPARE(w.Get<QLabel>("Label1")->text(), QString("Вариант ученика"));
+    QCOMPARE(w.Get<QLabel>("Label45")->text(), QString("Вариант учителя"));
+    QCOMPARE(w.Get<QLabel>("Label4")->text(), QString("Вариантов"));
+    QCOMPARE(w.Get<QLabel>("Label5")->text(), QString("Адрес в интернете"));
+    QCOMPARE(w.Get<QLabel>("Label2")->palette().color(QPalette::Window), QColor(0, 255, 255));
+    QVERIFY(w.Get<QLineEdit>("Edit4")->isEnabled());
+    for (int i = 44; i <= 49; ++i) QVERIFY(w.Get<QLineEdit>(QString("Edit%1").arg(i))->isEnabled());
+    for (int i = 1; i <= 18; ++i) QVERIFY(!w.Get<QRadioButton>(QString("RadioButton%1").arg(i))->isChecked());
+    for (int i = 1; i <= 5; ++i) w.Get<QWidget>(QString("GroupBox%1").arg(i));
+  }
+
+  void CheckBoxEnablesItsCountBoxOnceAndForGood() {
+    Window w(PreparedWorkdir("checkbox", true));
+    auto* check = w.Get<QCheckBox>("CheckBox1");
+    auto* count = w.Get<QLineEdit>("Edit1");
+    check->click();
+    QVERIFY(count->isEnabled());
+    check->click();
+    QVERIFY(!check->isChecked());
+    QVERIFY(count->isEnabled());
+    QVERIFY(!w.Get<QLineEdit>("Edit2")->isEnabled());
+  }
+
+  void CountBoxesAndVariantsBoxReadTheirText() {
+    Window w(PreparedWorkdir("counts", true));
+    w.Get<QCheckBox>("CheckBox9")->click();
+    auto* count = w.Get<QLineEdit>("Edit10");  // type 8
+    QTest::keyClicks(count, "12");
+    QCOMPARE(w.form.module().TaskCount[7], 12);
+    count->clear();
+    QCOMPARE(w.form.module().TaskCount[7], 0);
+    w.Get<QLineEdit>("Edit4")->setText("2a");
+    QCOMPARE(w.form.module().VariantCount, 2);
+  }
+
+  void RadioButtonsAndTheBoxesThatSetOptions() {
+    Window w(PreparedWorkdir("options", true));
+    w.Get<QRadioButton>("RadioButton3")->click();
+    QCOMPARE(w.form.module().GcdLevel, 3);
+    w.Get<QRadioButton>("RadioButton3")->click();
+    QCOMPARE(w.form.module().GcdLevel, 3);
+    w.Get<QRadioButton>("RadioButton8")->click();
+    QCOMPARE(w.form.module().FractionLevel, 3);
+    w.form.CountBoxChange(78, "1");  // "Раскрыть", Edit85
+    QCOMPARE(w.form.module().FractionLevel, 1);
+    QVERIFY(w.Get<QRadioButton>("RadioButton8")->isChecked());
+    QVERIFY(!w.form.module().WidePrimes);
+    w.form.CountBoxChange(57, "2");  // Edit64
+    QVERIFY(w.form.module().WidePrimes);
+    w.Get<QRadioButton>("RadioButton17")->click();
+    QCOMPARE(w.form.module().MixedMulDivLevel, 2);
+  }
+
+  void RunWritesBothFilesIntoGen() {
+    const auto dir = PreparedWorkdir("run", true);
+    Window w(dir);
+    w.Get<QCheckBox>("CheckBox1")->click();
+    QTest::keyClicks(w.Get<QLineEdit>("Edit1"), "3");
+    w.Get<QCheckBox>("CheckBox1")->click();
+    QTest::keyClicks(w.Get<QLineEdit>("Edit4"), "1");
+    w.Get<QPushButton>("Button1")->click();
+    QCOMPARE(w.errors, QStringList());
+    std::vector<std::filesystem::path> files;
+    for (const auto& e : std::filesystem::directory_iterator(dir / "gen")) files.push_back(e.path());
+    QCOMPARE(files.size(), std::size_t{2});
+    for (const auto& f : files) QCOMPARE(testing::WorksheetLines(f).size(), std::size_t{5});
+  }
+
+  void RunWithoutGenShowsInvalidFilename() {
+    Window w(PreparedWorkdir("nogen", false));
+    w.Get<QPushButton>("Button1")->click();
+    QCOMPARE(w.errors, QStringList{"Invalid filename."});
+    w.Get<QPushButton>("Button1")->click();
+    QCOMPARE(w.errors.size(), 2);
+  }
+
+  void AMissingPictureIsReportedAndTheWindowStillWorks() {
+    const auto dir = PreparedWorkdir("nopicture", true, {"green.bmp"});
+    Window w(dir);
+    QCOMPARE(w.errors.size(), 1);
+    const QString expected =
+        QString("Cannot open file \"%1\". ").arg(QString::fromStdString((dir / "green.bmp").string()));
+    QVERIFY2(w.errors[0].startsWith(expected), qPrintable(w.errors[0]));
+    QVERIFY(w.errors[0].endsWith("."));
+    w.Get<QCheckBox>("CheckBox1")->click();
+    QVERIFY(w.Get<QLineEdit>("Edit1")->isEnabled());
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
