@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The command-line program end to end: listing, reproducible runs, exit codes and messages.
+set -u
+cli="$1"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+passed=0
+failed=0
+check() {  # check NAME CONDITION...
+  local name="$1"
+  shift
+  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
+}
+
+lines=$("$cli" list | wc -l)
+check "list prints 115 types" test "$lines" -eq 115
+check "list starts with type 1" test "$("$cli" list | head -n 1)" = "$(printf '1\tСложение2')"
+
+mkdir -p "$work/a/gen" "$work/b/gen"
+out_a=$("$cli" main --dir "$work/a" --seed 42 --variants 3 --count 1=4 --count 9=2 --count 12=1)
+rc_a=$?
+out_b=$("$cli" main --dir "$work/b" --seed 42 --variants 3 --count 1=4 --count 9=2 --count 12=1)
+check "main succeeds" test "$rc_a" -eq 0
+check "main prints two paths" test "$(echo "$out_a" | wc -l)" -eq 2
+student_a=$(echo "$out_a" | sed -n 1p)
+teacher_a=$(echo "$out_a" | sed -n 2p)
+teacher_b=$(echo "$out_b" | sed -n 2p)
+check "student file is in gen" test -f "$student_a"
+check "same seed, same files apart from the stamp" \
+  cmp -s <(tail -n +2 "$teacher_a") <(tail -n +2 "$teacher_b")
+check "3 variants of 7 exercises" test "$(wc -l < "$teacher_a")" -eq 25
+
+out_c=$("$cli" main --dir "$work/b" --seed 43 --variants 3 --count 1=4 --count 9=2 --count 12=1)
+teacher_c=$(echo "$out_c" | sed -n 2p)
+check "another seed, other numbers" bash -c "! cmp -s <(tail -n +2 '$teacher_a') <(tail -n +2 '$teacher_c')"
+
+check "counts go through ReadCount" bash -c \
+  "f=\$('$cli' main --dir '$work/a' --seed 1 --variants ' 2x' --count '1=3a' | sed -n 1p); test \$(wc -l < \"\$f\") -eq 9"
+
+err=$("$cli" main --dir "$work/missing" --variants 1 2>&1 >/dev/null)
+rc=$?
+check "missing gen folder exits 1" test "$rc" -eq 1
+check "missing gen folder says Invalid filename." test "$err" = "Invalid filename."
+
+"$cli" main --bogus >/dev/null 2>&1
+check "unknown option exits 2" test $? -eq 2
+"$cli" main --count 116=1 >/dev/null 2>&1
+check "type out of range exits 2" test $? -eq 2
+"$cli" main --level gcd=6 >/dev/null 2>&1
+check "radio button out of range exits 2" test $? -eq 2
+"$cli" main --seed -1 >/dev/null 2>&1
+check "negative seed exits 2" test $? -eq 2
+"$cli" >/dev/null 2>&1
+check "no command exits 2" test $? -eq 2
+
+echo "cli: $passed passed, $failed failed"
+test "$failed" -eq 0
