@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -73,12 +74,21 @@ void AppendUtf8(std::string& out, char32_t cp) {
 void AppendCp1251(std::string& out, std::string_view utf8) {
   const CodePage& table = Table();
   for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    if (lead < 0x80) {
-      out += static_cast<char>(lead);
-      ++i;
+    // Most of a worksheet is digits and signs: copy runs of ASCII at once.
+    std::size_t ascii = i;
+    while (ascii + 8 <= utf8.size()) {
+      std::uint64_t word;
+      std::memcpy(&word, utf8.data() + ascii, sizeof word);
+      if (word & 0x8080808080808080ULL) break;
+      ascii += 8;
+    }
+    while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80) ++ascii;
+    if (ascii > i) {
+      out.append(utf8.data() + i, ascii - i);
+      i = ascii;
       continue;
     }
+    const auto lead = static_cast<unsigned char>(utf8[i]);
     std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
     if (length == 0 || i + length > utf8.size()) throw std::invalid_argument("broken UTF-8");
     char32_t cp = lead & (0x7F >> length);

@@ -75,7 +75,11 @@ constexpr auto kBindings = Bindings(std::make_index_sequence<kDrills.size()>());
 
 std::string DrillLine(DrillOperation op, std::int32_t x, std::int32_t y) {
   static constexpr std::array<char, 4> kSigns = {'+', '-', 'x', ':'};
-  return std::to_string(x) + kSigns[static_cast<std::size_t>(op)] + std::to_string(y) + "=";
+  std::string line = std::to_string(x);
+  line += kSigns[static_cast<std::size_t>(op)];
+  line += std::to_string(y);
+  line += '=';
+  return line;
 }
 
 std::span<const GeneratorBinding> DrillGenerators() { return kBindings; }
