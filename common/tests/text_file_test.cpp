@@ -7,46 +7,37 @@
 #include <iterator>
 
 #include "common/io_error.h"
+#include "testing/worksheet_reading.h"
 #include "testing/unprivileged.h"
 
 namespace mathsheets {
 namespace {
 
-std::filesystem::path FreshFolder(const std::string& name) {
-  auto dir = std::filesystem::temp_directory_path() /
-             ("mathsheets_" + name + "_" + std::to_string(::getpid()));
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  return dir;
-}
-
-std::string Bytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
+using testing::FileBytes;
+using testing::FreshWorkdir;
 
 TEST(Cp1251FileWriter, WritesWindows1251WithCrLfAndNoByteOrderMark) {
-  const auto dir = FreshFolder("bytes");
+  const auto dir = FreshWorkdir("bytes");
   {
     Cp1251FileWriter file(dir / "a.txt");
     file.WriteLine("Вариант 1");
     file.WriteLine("12+3=15");
     file.Close();
   }
-  EXPECT_EQ(Bytes(dir / "a.txt"), "\xC2\xE0\xF0\xE8\xE0\xED\xF2 1\r\n12+3=15\r\n");
+  EXPECT_EQ(FileBytes(dir / "a.txt"), "\xC2\xE0\xF0\xE8\xE0\xED\xF2 1\r\n12+3=15\r\n");
 }
 
 TEST(Cp1251FileWriter, EmptiesAnExistingFile) {
-  const auto dir = FreshFolder("empties");
+  const auto dir = FreshWorkdir("empties");
   std::ofstream(dir / "a.txt") << "old content that is longer";
   Cp1251FileWriter file(dir / "a.txt");
   file.WriteLine("new");
   file.Close();
-  EXPECT_EQ(Bytes(dir / "a.txt"), "new\r\n");
+  EXPECT_EQ(FileBytes(dir / "a.txt"), "new\r\n");
 }
 
 TEST(Cp1251FileWriter, MissingFolderIsAnInvalidFilename) {
-  const auto dir = FreshFolder("missing");
+  const auto dir = FreshWorkdir("missing");
   try {
     Cp1251FileWriter file(dir / "no_such_folder" / "a.txt");
     FAIL() << "created a file in a missing folder";
@@ -57,7 +48,7 @@ TEST(Cp1251FileWriter, MissingFolderIsAnInvalidFilename) {
 }
 
 TEST(Cp1251FileWriter, ReadOnlyFileIsAccessDenied) {
-  const auto dir = FreshFolder("readonly");
+  const auto dir = FreshWorkdir("readonly");
   std::filesystem::permissions(dir, std::filesystem::perms::all);
   std::ofstream(dir / "a.txt") << "kept";
   std::filesystem::permissions(dir / "a.txt", std::filesystem::perms::owner_read |
@@ -72,7 +63,7 @@ TEST(Cp1251FileWriter, ReadOnlyFileIsAccessDenied) {
     }
   });
   EXPECT_EQ(code, 5);
-  EXPECT_EQ(Bytes(dir / "a.txt"), "kept");
+  EXPECT_EQ(FileBytes(dir / "a.txt"), "kept");
 }
 
 TEST(Cp1251FileWriter, FullDiskIsReported) {
@@ -88,12 +79,12 @@ TEST(Cp1251FileWriter, FullDiskIsReported) {
 }
 
 TEST(Cp1251FileWriter, ADestroyedWriterKeepsWhatWasWritten) {
-  const auto dir = FreshFolder("kept");
+  const auto dir = FreshWorkdir("kept");
   {
     Cp1251FileWriter file(dir / "a.txt");
     file.WriteLine("first");
   }
-  EXPECT_EQ(Bytes(dir / "a.txt"), "first\r\n");
+  EXPECT_EQ(FileBytes(dir / "a.txt"), "first\r\n");
 }
 
 TEST(IoErrorMessage, FollowsTheRuntimeTable) {

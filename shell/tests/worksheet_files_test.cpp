@@ -7,22 +7,13 @@
 #include <iterator>
 
 #include "common/io_error.h"
+#include "testing/worksheet_reading.h"
 
 namespace mathsheets {
 namespace {
 
-std::filesystem::path FreshWorkdir(const std::string& name, bool withGen = true) {
-  auto dir = std::filesystem::temp_directory_path() /
-             ("mathsheets_files_" + name + "_" + std::to_string(::getpid()));
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(withGen ? dir / "gen" : dir);
-  return dir;
-}
-
-std::string Bytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
+using testing::FileBytes;
+using testing::FreshWorkdir;
 
 constexpr LocalDateTime kExampleRun = {2016, 12, 10, 17, 9, 42};
 
@@ -53,8 +44,8 @@ TEST(OpenWorksheetFiles, NamesTheFilesByDateAndMinuteAndStampsThem) {
   pair->Close();
   EXPECT_EQ(pair->studentPath(), dir / "gen" / "ajobs_10.12.2016_17_09.txt");
   EXPECT_EQ(pair->teacherPath(), dir / "gen" / "ajobt_10.12.2016_17_09.txt");
-  EXPECT_EQ(Bytes(pair->studentPath()), "10.12.2016 17:09:42\r\n");
-  EXPECT_EQ(Bytes(pair->teacherPath()), "10.12.2016 17:09:42\r\n");
+  EXPECT_EQ(FileBytes(pair->studentPath()), "10.12.2016 17:09:42\r\n");
+  EXPECT_EQ(FileBytes(pair->teacherPath()), "10.12.2016 17:09:42\r\n");
 }
 
 TEST(OpenWorksheetFiles, MissingGenFolderCreatesNothing) {
