@@ -71,8 +71,12 @@ void PluralClassOne4(std::int32_t n, std::int32_t& cls) {
   if (auto c = StandardClass(n, DigitCount(n))) cls = *c == 1 ? 4 : *c;
 }
 
-void PluralClassTrim(std::int32_t& n, std::int32_t& cls) { LastTwoDigitsClass(n, cls, Cut::Trim); }
-void PluralClassTail(std::int32_t& n, std::int32_t& cls) { LastTwoDigitsClass(n, cls, Cut::Tail); }
+void PluralClassTrim(std::int32_t& n, std::int32_t& cls) {
+  LastTwoDigitsClass(n, cls, Cut::Trim);
+}
+void PluralClassTail(std::int32_t& n, std::int32_t& cls) {
+  LastTwoDigitsClass(n, cls, Cut::Tail);
+}
 void PluralClassTailKeep(std::int32_t& n, std::int32_t& cls) {
   LastTwoDigitsClass(n, cls, Cut::TailKeep);
 }
