@@ -30,7 +30,8 @@ std::string_view NextValue(const Arguments& args, std::size_t& i) {
 // "NO=TEXT" or "GROUP=K"
 std::pair<std::string_view, std::string_view> SplitAssignment(std::string_view text) {
   const std::size_t eq = text.find('=');
-  if (eq == std::string_view::npos) throw UsageError{"expected NAME=VALUE, got " + std::string(text)};
+  if (eq == std::string_view::npos)
+    throw UsageError{"expected NAME=VALUE, got " + std::string(text)};
   return {text.substr(0, eq), text.substr(eq + 1)};
 }
 
@@ -47,7 +48,8 @@ int ParseWhole(std::string_view text, int low, int high, std::string_view what) 
 
 int ListCommand(const Arguments& args) {
   if (!args.empty()) throw UsageError{"list takes no options"};
-  for (const TaskKind& kind : kTaskCatalog) std::cout << kind.Number << '\t' << kind.Caption << '\n';
+  for (const TaskKind& kind : kTaskCatalog)
+    std::cout << kind.Number << '\t' << kind.Caption << '\n';
   return kExitSuccess;
 }
 
@@ -64,7 +66,8 @@ int MainCommand(const Arguments& args) {
     } else if (option == "--seed") {
       const std::string_view text = NextValue(args, i);
       const auto seed = ParseSeed(text);
-      if (!seed) throw UsageError{"--seed takes a whole number 0..4294967295, got " + std::string(text)};
+      if (!seed)
+        throw UsageError{"--seed takes a whole number 0..4294967295, got " + std::string(text)};
       random.Seed(*seed);
     } else if (option == "--variants") {
       selection.VariantsChange(NextValue(args, i));

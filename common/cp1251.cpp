@@ -42,9 +42,7 @@ class CodePage {
     return it->second;
   }
 
-  char32_t Decode(unsigned char byte) const {
-    return byte < 0x80 ? byte : toUnicode_[byte - 0x80];
-  }
+  char32_t Decode(unsigned char byte) const { return byte < 0x80 ? byte : toUnicode_[byte - 0x80]; }
 
  private:
   std::array<char32_t, 128> toUnicode_{};

@@ -18,7 +18,8 @@ void Pcg32::Seed(std::uint64_t seed) {
 
 void Pcg32::Randomize() {
   const auto now = std::chrono::system_clock::now().time_since_epoch();
-  Seed(static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+  Seed(static_cast<std::uint64_t>(
+      std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
 }
 
 std::uint32_t Pcg32::Next() {

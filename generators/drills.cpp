@@ -82,6 +82,8 @@ std::string DrillLine(DrillOperation op, std::int32_t x, std::int32_t y) {
   return line;
 }
 
-std::span<const GeneratorBinding> DrillGenerators() { return kBindings; }
+std::span<const GeneratorBinding> DrillGenerators() {
+  return kBindings;
+}
 
 }  // namespace mathsheets

@@ -18,7 +18,8 @@ GeneratorTable BuildTable() {
   GeneratorTable table{};
   for (auto family : {DrillGenerators(), FractionGenerators(), DivisibilityGenerators(),
                       DecimalGenerators(), RomanGenerators()})
-    for (const GeneratorBinding& b : family) table[static_cast<std::size_t>(b.number)] = b.generator;
+    for (const GeneratorBinding& b : family)
+      table[static_cast<std::size_t>(b.number)] = b.generator;
   return table;
 }
 

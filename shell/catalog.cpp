@@ -11,10 +11,14 @@ std::optional<int> FindNumber(Field field, int controlNumber) {
 }
 }  // namespace
 
-std::optional<int> TaskNumberOfCountBox(int edit) { return FindNumber(&TaskKind::countBox, edit); }
+std::optional<int> TaskNumberOfCountBox(int edit) {
+  return FindNumber(&TaskKind::countBox, edit);
+}
 std::optional<int> TaskNumberOfCheckBox(int checkBox) {
   return FindNumber(&TaskKind::checkBox, checkBox);
 }
-std::optional<int> TaskNumberOfButton(int button) { return FindNumber(&TaskKind::button, button); }
+std::optional<int> TaskNumberOfButton(int button) {
+  return FindNumber(&TaskKind::button, button);
+}
 
 }  // namespace mathsheets

@@ -6,9 +6,12 @@ namespace mathsheets {
 
 namespace {
 constexpr int kFractionsOfThirdKindDivision = 57;  // "Дроби3:"
-constexpr std::array<int, 3> kTypesStartingFractionLevel = {76, 77, 78};  // ДробиМ, ДробиВ, Раскрыть
+constexpr std::array<int, 3> kTypesStartingFractionLevel = {76, 77,
+                                                            78};  // ДробиМ, ДробиВ, Раскрыть
 
-std::size_t Slot(int taskNumber) { return static_cast<std::size_t>(taskNumber - 1); }
+std::size_t Slot(int taskNumber) {
+  return static_cast<std::size_t>(taskNumber - 1);
+}
 }  // namespace
 
 std::optional<OptionGroup> OptionGroupByName(std::string_view name) {
@@ -17,7 +20,9 @@ std::optional<OptionGroup> OptionGroupByName(std::string_view name) {
   return std::nullopt;
 }
 
-MainSelection::MainSelection(MainModule& module) : module_(module) { Reset(); }
+MainSelection::MainSelection(MainModule& module) : module_(module) {
+  Reset();
+}
 
 void MainSelection::Reset() {
   countBoxEnabled_.fill(false);
@@ -27,7 +32,9 @@ void MainSelection::Reset() {
   module_.WidePrimes = false;
 }
 
-void MainSelection::CheckBoxClick(int taskNumber) { countBoxEnabled_[Slot(taskNumber)] = true; }
+void MainSelection::CheckBoxClick(int taskNumber) {
+  countBoxEnabled_[Slot(taskNumber)] = true;
+}
 
 bool MainSelection::CountBoxEnabled(int taskNumber) const {
   return countBoxEnabled_[Slot(taskNumber)];

@@ -30,8 +30,12 @@ class Rational {
   constexpr std::int64_t num() const { return n_; }
   constexpr std::int64_t den() const { return d_; }
 
-  friend Rational operator+(Rational a, Rational b) { return {a.n_ * b.d_ + b.n_ * a.d_, a.d_ * b.d_}; }
-  friend Rational operator-(Rational a, Rational b) { return {a.n_ * b.d_ - b.n_ * a.d_, a.d_ * b.d_}; }
+  friend Rational operator+(Rational a, Rational b) {
+    return {a.n_ * b.d_ + b.n_ * a.d_, a.d_ * b.d_};
+  }
+  friend Rational operator-(Rational a, Rational b) {
+    return {a.n_ * b.d_ - b.n_ * a.d_, a.d_ * b.d_};
+  }
   friend Rational operator*(Rational a, Rational b) { return {a.n_ * b.n_, a.d_ * b.d_}; }
   friend Rational operator/(Rational a, Rational b) { return {a.n_ * b.d_, a.d_ * b.n_}; }
   friend Rational operator-(Rational a) { return {-a.n_, a.d_}; }

@@ -12,7 +12,9 @@ void Picture::Set(int x, int y, Rgb c) {
     pixels_[static_cast<std::size_t>(y * width_ + x)] = c;
 }
 
-Rgb Picture::Get(int x, int y) const { return pixels_[static_cast<std::size_t>(y * width_ + x)]; }
+Rgb Picture::Get(int x, int y) const {
+  return pixels_[static_cast<std::size_t>(y * width_ + x)];
+}
 
 void Picture::FillRect(int x0, int y0, int x1, int y1, Rgb c) {
   for (int y = y0; y < y1; ++y)

@@ -17,7 +17,9 @@ std::uint8_t Mix(std::uint8_t a, std::uint8_t b, double t) {
   return static_cast<std::uint8_t>(std::lround(a + (b - a) * t));
 }
 
-Rgb Mix(Rgb a, Rgb b, double t) { return {Mix(a.r, b.r, t), Mix(a.g, b.g, t), Mix(a.b, b.b, t)}; }
+Rgb Mix(Rgb a, Rgb b, double t) {
+  return {Mix(a.r, b.r, t), Mix(a.g, b.g, t), Mix(a.b, b.b, t)};
+}
 
 // A vertical wash from `top` to `bottom` with faint squared-paper lines.
 Picture SquaredPaper(int width, int height, Rgb top, Rgb bottom) {
@@ -87,19 +89,55 @@ int main(int argc, char** argv) {
   const std::vector<Named> pictures = {
       // main window
       {"tolvarline.bmp", Strip},
-      {"green.bmp", [] { return SquaredPaper(320, 480, {200, 240, 200}, {120, 200, 130}); }},
-      {"yellow.bmp", [] { return SquaredPaper(320, 480, {255, 250, 200}, {240, 220, 120}); }},
-      {"blues.bmp", [] { return SquaredPaper(160, 640, {210, 230, 255}, {110, 160, 230}); }},
-      {"zn.bmp", [] { return Signs({255, 255, 255}, {30, 60, 160}); }},
-      {"tolv4.bmp", [] { return Signs({0, 128, 128}, {255, 255, 255}); }},
+      {"green.bmp",
+       [] {
+         return SquaredPaper(320, 480, {200, 240, 200}, {120, 200, 130});
+       }},
+      {"yellow.bmp",
+       [] {
+         return SquaredPaper(320, 480, {255, 250, 200}, {240, 220, 120});
+       }},
+      {"blues.bmp",
+       [] {
+         return SquaredPaper(160, 640, {210, 230, 255}, {110, 160, 230});
+       }},
+      {"zn.bmp",
+       [] {
+         return Signs({255, 255, 255}, {30, 60, 160});
+       }},
+      {"tolv4.bmp",
+       [] {
+         return Signs({0, 128, 128}, {255, 255, 255});
+       }},
       // word-problem window
-      {"green3.bmp", [] { return SquaredPaper(320, 480, {210, 245, 210}, {140, 210, 150}); }},
-      {"yellow3.bmp", [] { return SquaredPaper(320, 480, {255, 250, 210}, {245, 225, 140}); }},
-      {"blue.bmp", [] { return SquaredPaper(320, 480, {215, 235, 255}, {130, 175, 235}); }},
-      {"15.bmp", [] { return Sun(8, 0.0, {170, 220, 255}); }},
-      {"15a.bmp", [] { return Sun(12, 0.3, {170, 220, 255}); }},
-      {"15b.bmp", [] { return Sun(16, 0.6, {170, 220, 255}); }},
-      {"fon15.bmp", [] { return Sun(0, 0.0, {200, 230, 255}); }},
+      {"green3.bmp",
+       [] {
+         return SquaredPaper(320, 480, {210, 245, 210}, {140, 210, 150});
+       }},
+      {"yellow3.bmp",
+       [] {
+         return SquaredPaper(320, 480, {255, 250, 210}, {245, 225, 140});
+       }},
+      {"blue.bmp",
+       [] {
+         return SquaredPaper(320, 480, {215, 235, 255}, {130, 175, 235});
+       }},
+      {"15.bmp",
+       [] {
+         return Sun(8, 0.0, {170, 220, 255});
+       }},
+      {"15a.bmp",
+       [] {
+         return Sun(12, 0.3, {170, 220, 255});
+       }},
+      {"15b.bmp",
+       [] {
+         return Sun(16, 0.6, {170, 220, 255});
+       }},
+      {"fon15.bmp",
+       [] {
+         return Sun(0, 0.0, {200, 230, 255});
+       }},
   };
   std::filesystem::create_directories(folder);
   for (const Named& n : pictures) {

@@ -13,7 +13,9 @@ TEST(Cp1251, CyrillicLettersTakeOneByteEach) {
   EXPECT_EQ(Utf8ToCp1251("№"), "\xB9");
 }
 
-TEST(Cp1251, AsciiPassesUnchanged) { EXPECT_EQ(Utf8ToCp1251("47+25=72 x:"), "47+25=72 x:"); }
+TEST(Cp1251, AsciiPassesUnchanged) {
+  EXPECT_EQ(Utf8ToCp1251("47+25=72 x:"), "47+25=72 x:");
+}
 
 TEST(Cp1251, DecodesBackToTheSameText) {
   const std::string text = "Задание 3: Завдання, «ёлка» — 5 км²";

@@ -37,7 +37,9 @@ Drill DrawOne(int type, RandomSource& random) {
   return Parse(sheet.student.lines.at(0), sheet.teacher.lines.at(0));
 }
 
-std::int64_t Digits(std::int64_t v) { return static_cast<std::int64_t>(std::to_string(v).size()); }
+std::int64_t Digits(std::int64_t v) {
+  return static_cast<std::int64_t>(std::to_string(v).size());
+}
 
 TEST(Drills, WorkedAdditionExample) {
   // Sum 72 first, then the addend 47 below a bound computed from the sum.

@@ -65,7 +65,8 @@ TEST_F(MainRunTest, EveryVariantHasItsHeaderAndFreshExercises) {
   const std::regex exercise(R"((\d+)\+(\d+)=)");
   for (int i : {2, 3, 4, 6, 7, 8}) {
     EXPECT_TRUE(std::regex_match(student[static_cast<std::size_t>(i)], exercise)) << student[i];
-    EXPECT_EQ(teacher[static_cast<std::size_t>(i)].rfind(student[static_cast<std::size_t>(i)], 0), 0U);
+    EXPECT_EQ(teacher[static_cast<std::size_t>(i)].rfind(student[static_cast<std::size_t>(i)], 0),
+              0U);
   }
 }
 
@@ -102,8 +103,7 @@ TEST_F(MainRunTest, HeadersOnlyWhenNoTypeHasAPositiveCount) {
 TEST_F(MainRunTest, FilesAreWindows1251WithCrLf) {
   selection.VariantsChange("1");
   const RunResult r = Run();
-  EXPECT_EQ(FileBytes(r.studentPath),
-            "10.12.2016 17:09:42\r\n\xC2\xE0\xF0\xE8\xE0\xED\xF2 1\r\n");
+  EXPECT_EQ(FileBytes(r.studentPath), "10.12.2016 17:09:42\r\n\xC2\xE0\xF0\xE8\xE0\xED\xF2 1\r\n");
   EXPECT_EQ(FileBytes(r.teacherPath), FileBytes(r.studentPath));
 }
 
@@ -116,7 +116,8 @@ TEST_F(MainRunTest, ASecondRunInTheSameMinuteReplacesTheFirst) {
   EXPECT_EQ(first.studentPath, second.studentPath);
   EXPECT_NE(FileBytes(second.teacherPath), firstTeacher);
   std::size_t files = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir / "gen")) ++files;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir / "gen"))
+    ++files;
   EXPECT_EQ(files, 2U);
 }
 

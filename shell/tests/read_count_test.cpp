@@ -5,7 +5,9 @@
 namespace mathsheets {
 namespace {
 
-TEST(ReadCount, EmptyTextIsZero) { EXPECT_EQ(ReadCount(""), 0); }
+TEST(ReadCount, EmptyTextIsZero) {
+  EXPECT_EQ(ReadCount(""), 0);
+}
 
 TEST(ReadCount, PlainNumbersWithTheirSign) {
   EXPECT_EQ(ReadCount("12"), 12);
@@ -40,7 +42,9 @@ TEST(ReadCount, HexadecimalAfterDollarOrX) {
   EXPECT_EQ(ReadCount("$"), 0);
 }
 
-TEST(ReadCount, DecimalDigitsStopAtHexLetters) { EXPECT_EQ(ReadCount("12ab"), 12); }
+TEST(ReadCount, DecimalDigitsStopAtHexLetters) {
+  EXPECT_EQ(ReadCount("12ab"), 12);
+}
 
 TEST(ReadCount, SignAloneIsZero) {
   EXPECT_EQ(ReadCount("-"), 0);

@@ -139,15 +139,32 @@ void TForm1::FormCreate() {
   auto* right = new Backdrop(pictures_[3]);
   pictures_[3]->setObjectName("ImageYellow");
   auto* rightLayout = new QHBoxLayout(right);
-  auto fourth = BuildColumn({{70, 77}, {48, 49}, {kGroupGcd, kGroupGcd}, {99, 100}, {110, 113},
-                             {52, 53}, {kGroupMulDiv, kGroupMulDiv}, {54, 55},
+  auto fourth = BuildColumn({{70, 77},
+                             {48, 49},
+                             {kGroupGcd, kGroupGcd},
+                             {99, 100},
+                             {110, 113},
+                             {52, 53},
+                             {kGroupMulDiv, kGroupMulDiv},
+                             {54, 55},
                              {kGroupMixed, kGroupMixed}});
   rightLayout->addWidget(fourth);
-  rightLayout->addWidget(BuildColumn({{50, 51}, {kGroupFraction, kGroupFraction}, {56, 57},
+  rightLayout->addWidget(BuildColumn({{50, 51},
+                                      {kGroupFraction, kGroupFraction},
+                                      {56, 57},
                                       {kGroupMixedMulDiv, kGroupMixedMulDiv}}));
-  rightLayout->addWidget(BuildColumn({{101, 101}, {80, 80}, {58, 58}, {61, 62}, {66, 69},
-                                      {102, 105}, {109, 109}, {108, 108}, {107, 107}, {106, 106},
-                                      {60, 60}, {63, 65}}));
+  rightLayout->addWidget(BuildColumn({{101, 101},
+                                      {80, 80},
+                                      {58, 58},
+                                      {61, 62},
+                                      {66, 69},
+                                      {102, 105},
+                                      {109, 109},
+                                      {108, 108},
+                                      {107, 107},
+                                      {106, 106},
+                                      {60, 60},
+                                      {63, 65}}));
   columns->addWidget(right, 3);
   outer->addLayout(columns, 1);
 
@@ -172,8 +189,8 @@ void TForm1::FormCreate() {
   findChild<QPushButton*>("Button2")->setText("Завершение");
   for (const TaskKind& kind : kTaskCatalog)
     findChild<QPushButton*>(QString("Button%1").arg(kind.button))
-        ->setText(QString::fromUtf8(kind.Caption.data(),
-                                    static_cast<qsizetype>(kind.Caption.size())));
+        ->setText(
+            QString::fromUtf8(kind.Caption.data(), static_cast<qsizetype>(kind.Caption.size())));
   button120->setText("Проект Толвар");
   button122->setText("Задачи");
   button123->setText("Справка");
@@ -284,7 +301,8 @@ QWidget* TForm1::BuildColumn(std::initializer_list<std::pair<int, int>> ranges, 
                                                              "GroupBox4", "GroupBox5"};
   for (const auto& [first, last] : ranges) {
     if (first < 0) {
-      layout->addWidget(BuildRadioGroup(-first - 1, kGroupBoxes[static_cast<std::size_t>(-first - 1)]));
+      layout->addWidget(
+          BuildRadioGroup(-first - 1, kGroupBoxes[static_cast<std::size_t>(-first - 1)]));
       continue;
     }
     for (int number = first; number <= last; ++number) layout->addWidget(BuildRow(number));
@@ -361,9 +379,13 @@ void TForm1::CountBoxChange(int taskNumber, const QString& text) {
   selection_.CountBoxChange(taskNumber, text.toStdString());
 }
 
-void TForm1::Edit4Change(const QString& text) { selection_.VariantsChange(text.toStdString()); }
+void TForm1::Edit4Change(const QString& text) {
+  selection_.VariantsChange(text.toStdString());
+}
 
-void TForm1::RadioButtonClick(int radioButton) { selection_.RadioButtonClick(radioButton); }
+void TForm1::RadioButtonClick(int radioButton) {
+  selection_.RadioButtonClick(radioButton);
+}
 
 void TForm1::TypeButtonClick(int) {
   // The samples of a type come with the example files; until then a type button shows nothing.

@@ -1,3 +1,5 @@
+#include "shell/ui/main_window.h"
+
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -6,7 +8,6 @@
 #include <filesystem>
 
 #include "shell/catalog.h"
-#include "shell/ui/main_window.h"
 #include "testing/worksheet_reading.h"
 
 using namespace mathsheets;
@@ -71,7 +72,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.Get<QLabel>("Label2")->palette().color(QPalette::Window), QColor(0, 255, 255));
     QVERIFY(w.Get<QLineEdit>("Edit4")->isEnabled());
     for (int i = 44; i <= 49; ++i) QVERIFY(w.Get<QLineEdit>(QString("Edit%1").arg(i))->isEnabled());
-    for (int i = 1; i <= 18; ++i) QVERIFY(!w.Get<QRadioButton>(QString("RadioButton%1").arg(i))->isChecked());
+    for (int i = 1; i <= 18; ++i)
+      QVERIFY(!w.Get<QRadioButton>(QString("RadioButton%1").arg(i))->isChecked());
     for (int i = 1; i <= 5; ++i) w.Get<QWidget>(QString("GroupBox%1").arg(i));
   }
 
@@ -127,7 +129,8 @@ class MainWindowTest : public QObject {
     w.Get<QPushButton>("Button1")->click();
     QCOMPARE(w.errors, QStringList());
     std::vector<std::filesystem::path> files;
-    for (const auto& e : std::filesystem::directory_iterator(dir / "gen")) files.push_back(e.path());
+    for (const auto& e : std::filesystem::directory_iterator(dir / "gen"))
+      files.push_back(e.path());
     QCOMPARE(files.size(), std::size_t{2});
     for (const auto& f : files) QCOMPARE(testing::WorksheetLines(f).size(), std::size_t{5});
   }
@@ -144,8 +147,8 @@ class MainWindowTest : public QObject {
     const auto dir = PreparedWorkdir("nopicture", true, {"green.bmp"});
     Window w(dir);
     QCOMPARE(w.errors.size(), 1);
-    const QString expected =
-        QString("Cannot open file \"%1\". ").arg(QString::fromStdString((dir / "green.bmp").string()));
+    const QString expected = QString("Cannot open file \"%1\". ")
+                                 .arg(QString::fromStdString((dir / "green.bmp").string()));
     QVERIFY2(w.errors[0].startsWith(expected), qPrintable(w.errors[0]));
     QVERIFY(w.errors[0].endsWith("."));
     w.Get<QCheckBox>("CheckBox1")->click();
