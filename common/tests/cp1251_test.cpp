@@ -18,15 +18,13 @@ TEST(Cp1251, AsciiPassesUnchanged) {
 }
 
 TEST(Cp1251, DecodesBackToTheSameText) {
-  const std::string text = "Задание 3: Завдання, «ёлка» — 5 км²";
-  EXPECT_THROW(Utf8ToCp1251("²"), std::invalid_argument);
-  const std::string plain = "Задание 3: Завдання, «ёлка» — 5 км";
-  EXPECT_EQ(Cp1251ToUtf8(Utf8ToCp1251(plain)), plain);
-  (void)text;
+  const std::string text = "Задание 3: Завдання, «ёлка» — 5 км";
+  EXPECT_EQ(Cp1251ToUtf8(Utf8ToCp1251(text)), text);
 }
 
 TEST(Cp1251, RefusesWhatTheCodePageCannotHold) {
   EXPECT_THROW(Utf8ToCp1251("日本"), std::invalid_argument);
+  EXPECT_THROW(Utf8ToCp1251("²"), std::invalid_argument);
   EXPECT_THROW(Utf8ToCp1251("\xD0"), std::invalid_argument);
 }
 
