@@ -1,15 +1,122 @@
+#include <algorithm>
+#include <filesystem>
 #include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "cli/commands.h"
+#include "common/io_error.h"
+#include "common/random.h"
+#include "shell/worksheet_files.h"
+#include "wordproblems/problem_catalog.h"
+#include "wordproblems/problem_run.h"
 
 namespace mathsheets::cli {
 
-int ListProblemsCommand(const Arguments&) {
-  std::cerr << "mathsheets-cli: the word problems are not built yet\n";
-  return kExitUsage;
+namespace {
+
+std::string_view OptionValue(const Arguments& args, std::size_t& i) {
+  if (i + 1 >= args.size()) throw UsageError{std::string(args[i]) + " needs a value"};
+  return args[++i];
 }
 
-int ProblemsCommand(const Arguments& args) { return ListProblemsCommand(args); }
-int PreviewCommand(const Arguments& args) { return ListProblemsCommand(args); }
+void SeedFrom(std::string_view text, Pcg32& random) {
+  const auto seed = ParseSeed(text);
+  if (!seed)
+    throw UsageError{"--seed takes a whole number 0..4294967295, got " + std::string(text)};
+  random.Seed(*seed);
+}
+
+int IndexOf(std::string_view caption) {
+  const auto index = WordProblemIndexByCaption(caption);
+  if (!index) throw UsageError{"unknown word problem " + std::string(caption)};
+  return *index;
+}
+
+// "Z1,Z2,B86" -> Z1, Z2, B86
+std::vector<std::string_view> SplitCaptions(std::string_view list) {
+  std::vector<std::string_view> captions;
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    const std::size_t comma = std::min(list.find(',', start), list.size());
+    captions.push_back(list.substr(start, comma - start));
+    start = comma + 1;
+  }
+  return captions;
+}
+
+bool ReportMissingGenerator(int index) {
+  const TWordProblem& problem = WordProblemByIndex(index);
+  if (problem.Generator != nullptr) return false;
+  std::cerr << "mathsheets-cli: word problem " << problem.Caption << " has no generator yet\n";
+  return true;
+}
+
+}  // namespace
+
+int ListProblemsCommand(const Arguments& args) {
+  if (!args.empty()) throw UsageError{"list-problems takes no options"};
+  for (const TWordProblem& problem : WordProblemCatalog())
+    std::cout << problem.Index << '\t' << problem.Caption << '\n';
+  return kExitSuccess;
+}
+
+int ProblemsCommand(const Arguments& args) {
+  Pcg32 random;
+  random.Randomize();
+  ProblemModule module(random);
+  std::filesystem::path dir = ".";
+  std::string variants;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view option = args[i];
+    if (option == "--dir") {
+      dir = std::filesystem::path(std::string(OptionValue(args, i)));
+    } else if (option == "--seed") {
+      SeedFrom(OptionValue(args, i), random);
+    } else if (option == "--variants") {
+      variants = std::string(OptionValue(args, i));
+    } else if (option == "--select") {
+      // Each caption is one click on its check box, so naming a problem twice leaves it out.
+      for (const std::string_view caption : SplitCaptions(OptionValue(args, i))) {
+        const int index = IndexOf(caption);
+        if (ReportMissingGenerator(index)) return kExitUsage;
+        ToggleSelected(module, index);
+      }
+    } else {
+      throw UsageError{"unknown option " + std::string(option)};
+    }
+  }
+  try {
+    const ProblemRunResult result =
+        RunProblemWorksheet(module, variants, dir, CurrentLocalDateTime());
+    std::cout << result.studentPath.string() << '\n' << result.teacherPath.string() << '\n';
+    return kExitSuccess;
+  } catch (const IoError& e) {
+    std::cerr << e.BoxText() << '\n';
+    return kExitIoError;
+  }
+}
+
+int PreviewCommand(const Arguments& args) {
+  Pcg32 random;
+  random.Randomize();
+  std::optional<int> index;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view option = args[i];
+    if (option == "--seed") {
+      SeedFrom(OptionValue(args, i), random);
+    } else if (!option.starts_with("--") && !index) {
+      index = IndexOf(option);
+    } else {
+      throw UsageError{"unknown option " + std::string(option)};
+    }
+  }
+  if (!index) throw UsageError{"preview needs the caption of a word problem"};
+  if (ReportMissingGenerator(*index)) return kExitUsage;
+  ProblemModule module(random);
+  for (const std::string& line : PreviewProblem(module, *index)) std::cout << line << '\n';
+  return kExitSuccess;
+}
 
 }  // namespace mathsheets::cli

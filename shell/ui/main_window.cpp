@@ -8,7 +8,6 @@
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QVBoxLayout>
-#include <vector>
 
 #include "common/io_error.h"
 #include "generators/registry.h"
@@ -31,18 +30,6 @@ constexpr const char* kWebAddressCaption = "Адрес в интернете";
 // stands beside the types it steers.
 constexpr int kGroupGcd = -1, kGroupFraction = -2, kGroupMulDiv = -3, kGroupMixed = -4,
               kGroupMixedMulDiv = -5;
-
-std::vector<int> Span(int first, int last) {
-  std::vector<int> v;
-  for (int i = first; i <= last; ++i) v.push_back(i);
-  return v;
-}
-
-std::vector<int> Join(std::initializer_list<std::vector<int>> parts) {
-  std::vector<int> v;
-  for (const auto& p : parts) v.insert(v.end(), p.begin(), p.end());
-  return v;
-}
 
 // A panel whose picture fills it from behind its controls.
 class Backdrop : public QWidget {
@@ -93,7 +80,7 @@ TForm1::TForm1(const std::filesystem::path& workdir, Pcg32& random, ErrorBox err
   FormCreate();
   form2_ = new TForm2(this);
   form4_ = new TForm4(this);
-  form3_ = new TForm3(workdir_, random_, form4_, this);
+  form3_ = new TForm3(workdir_, random_, form4_, this, errorBox_);
   form5_ = new TForm5(this);
   setWindowState(Qt::WindowMaximized);
 }

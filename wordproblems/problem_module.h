@@ -1,0 +1,79 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/random.h"
+
+namespace mathsheets {
+
+inline constexpr int kWordProblemCount = 230;
+
+// The primes 2..47, indexed 1..15 (index 0 is unused so draws can index directly).
+inline constexpr std::array<std::int32_t, 16> SmallPrimes = {0,  2,  3,  5,  7,  11, 13, 17,
+                                                             19, 23, 29, 31, 37, 41, 43, 47};
+
+// One generated instance of a word problem: what the window shows, what a run writes to both
+// files, and the answer that only the teacher file gets.
+struct ProblemInstance {
+  std::vector<std::string> previewLines;
+  std::vector<std::string> fileLines;
+  std::string answerLine;
+};
+
+// Most problems show exactly what they write.
+inline ProblemInstance SameLines(std::vector<std::string> lines, std::string answer) {
+  ProblemInstance instance;
+  instance.previewLines = lines;
+  instance.fileLines = std::move(lines);
+  instance.answerLine = std::move(answer);
+  return instance;
+}
+
+// Which selector chooses the form of a noun after a count.
+enum class NounRule { Standard, One4, Trim, Tail, TailKeep };
+
+// Runs the selector of `rule` on `count` (a copy: the texts of the counts are taken before any
+// cut) and returns `cls`, which it writes or, where the rule gives no class, leaves as it was.
+std::int32_t SelectNounClass(NounRule rule, std::int32_t count, std::int32_t& cls);
+
+// The form of class `cls` (1-based) among a noun's forms. Class 0, left when no selector has found
+// a class yet, takes form 3, the genitive plural that also agrees with 0.
+template <std::size_t N>
+std::string_view NounForm(const std::array<std::string_view, N>& forms, std::int32_t cls) {
+  if (cls < 1 || static_cast<std::size_t>(cls) > N) return forms[N < 3 ? N - 1 : 2];
+  return forms[static_cast<std::size_t>(cls - 1)];
+}
+
+// The standard rule for a count of at least 1 (the Z and S families): forms[0] agrees with 1,
+// forms[1] with 2..4, forms[2] with 0 and 5..20.
+std::string_view NounFor(std::int32_t count, const std::array<std::string_view, 3>& forms);
+
+// Everything the word-problem window keeps while the program runs: the selection, the current
+// instance, the noun classes and the animation counter. Generators read and change it.
+struct ProblemModule {
+  explicit ProblemModule(RandomSource& source) : random(source) {}
+
+  RandomSource& random;
+
+  // Selected flags, indexed by Index - 1: 1 takes part in the run.
+  std::array<std::int32_t, kWordProblemCount> Selected{};
+  // The picture animation after a run; frames play from 5 on.
+  std::int32_t AnimationStep = 0;
+
+  // The instance the last generator call made.
+  ProblemInstance instance;
+
+  // The class variables of the noun-form selectors. They keep the last class written, so a count
+  // that gives no class leaves the form of the call before.
+  std::int32_t nounClass = 0;
+  std::int32_t timesClass = 0;
+
+  std::int32_t Random(std::int32_t n) { return random.Random(n); }
+  std::int32_t Draw10(std::int32_t n, std::int32_t m) { return mathsheets::Draw10(random, n, m); }
+};
+
+}  // namespace mathsheets

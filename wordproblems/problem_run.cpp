@@ -1,0 +1,74 @@
+#include "wordproblems/problem_run.h"
+
+#include <string>
+
+#include "shell/read_count.h"
+#include "wordproblems/animation.h"
+
+namespace mathsheets {
+
+namespace {
+
+constexpr int kUkrainianTaskLineIndex = 184;  // B86
+
+void Generate(ProblemModule& m, const TWordProblem& problem) {
+  m.instance = {};
+  if (problem.Generator != nullptr) problem.Generator(m);
+}
+
+}  // namespace
+
+void ToggleSelected(ProblemModule& m, int index) {
+  std::int32_t& flag = m.Selected[static_cast<std::size_t>(index - 1)];
+  flag = flag == 0 ? 1 : 0;
+}
+
+void GenerateProblem(ProblemModule& m, int index) {
+  Generate(m, WordProblemByIndex(index));
+}
+
+const std::vector<std::string>& PreviewProblem(ProblemModule& m, int index) {
+  GenerateProblem(m, index);
+  return m.instance.previewLines;
+}
+
+std::string StudentTaskLine(int index, std::int32_t k) {
+  return (index == kUkrainianTaskLineIndex ? "Завдання " : "Задание ") + std::to_string(k);
+}
+
+std::string TeacherTaskLine(std::int32_t k) {
+  return "Задание " + std::to_string(k);
+}
+
+void WriteProblemVariants(ProblemModule& m, std::int32_t variants, WorksheetFiles& files,
+                          std::span<const TWordProblem> catalog) {
+  for (std::int32_t v = 1; v <= variants; ++v) {
+    std::int32_t k = 0;
+    const std::string header = "Вариант № " + std::to_string(v);
+    files.WriteBoth(header, header);
+    for (int index = kWordProblemCount; index >= 1; --index) {
+      const TWordProblem& problem = catalog[static_cast<std::size_t>(index - 1)];
+      if (m.Selected[static_cast<std::size_t>(index - 1)] != 1) continue;
+      if (problem.Generator == nullptr) continue;
+      ++k;
+      files.WriteBoth(StudentTaskLine(index, k), TeacherTaskLine(k));
+      Generate(m, problem);
+      for (const std::string& line : m.instance.fileLines) files.WriteBoth(line, line);
+      files.TeacherFile.WriteLine(m.instance.answerLine);
+    }
+    files.WriteBoth(" ", " ");
+  }
+}
+
+ProblemRunResult RunProblemWorksheet(ProblemModule& m, std::string_view variantsText,
+                                     const std::filesystem::path& workdir,
+                                     const LocalDateTime& now) {
+  auto pair = OpenWorksheetFiles(workdir, "gen\\zjobs_", "gen\\zjobt_", now);
+  const std::int32_t variants = ReadCount(variantsText);
+  WriteProblemVariants(m, variants, pair->Files());
+  pair->Close();
+  StartAnimation(m);
+  return {pair->studentPath(), pair->teacherPath()};
+}
+
+}  // namespace mathsheets

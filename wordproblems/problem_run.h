@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "common/worksheet_output.h"
+#include "shell/worksheet_files.h"
+#include "wordproblems/problem_catalog.h"
+#include "wordproblems/problem_module.h"
+
+namespace mathsheets {
+
+// A check box's click: 0 becomes 1, anything else 0. The flag is toggled, not read from the box,
+// so it follows the box as long as every click reaches the handler.
+void ToggleSelected(ProblemModule& m, int index);
+
+// Makes one fresh instance of problem `index` in m.instance, emptied first so that nothing of an
+// earlier instance shows. A problem without a generator leaves it empty.
+void GenerateProblem(ProblemModule& m, int index);
+
+// One press of the problem's button: a fresh instance and its preview lines.
+const std::vector<std::string>& PreviewProblem(ProblemModule& m, int index);
+
+// The task line of the k-th problem of a variant; B86 greets the student in Ukrainian.
+std::string StudentTaskLine(int index, std::int32_t k);
+std::string TeacherTaskLine(std::int32_t k);
+
+// The variants of a run: for each its header, the blocks of the selected problems from the
+// highest Index down, and a line holding one blank. Selected problems without a generator are
+// passed by. `catalog` holds the 230 problems in Index order.
+void WriteProblemVariants(ProblemModule& m, std::int32_t variants, WorksheetFiles& files,
+                          std::span<const TWordProblem> catalog = WordProblemCatalog());
+
+struct ProblemRunResult {
+  std::filesystem::path studentPath;
+  std::filesystem::path teacherPath;
+};
+
+// One press of "Выполнить": opens and stamps the pair in workdir/gen, reads the variants box once,
+// writes the variants, closes both files and starts the animation. Throws IoError, keeping what
+// was written and leaving the animation as it was.
+ProblemRunResult RunProblemWorksheet(ProblemModule& m, std::string_view variantsText,
+                                     const std::filesystem::path& workdir,
+                                     const LocalDateTime& now);
+
+}  // namespace mathsheets

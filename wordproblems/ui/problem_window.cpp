@@ -1,0 +1,221 @@
+#include "wordproblems/ui/problem_window.h"
+
+#include <QFont>
+#include <QResizeEvent>
+#include <string>
+
+#include "common/io_error.h"
+#include "shell/worksheet_files.h"
+#include "wordproblems/animation.h"
+#include "wordproblems/problem_catalog.h"
+#include "wordproblems/problem_run.h"
+
+namespace mathsheets::ui {
+
+namespace {
+
+constexpr int kPreviewLabels = 4;
+constexpr int kRowPitch = 29;
+constexpr int kColumnPitch = 72;
+constexpr int kCheckBoxWidth = 18;
+constexpr int kButtonWidth = 48;
+constexpr int kButtonHeight = 25;
+constexpr int kPanelGap = 12;
+constexpr int kPanelPadding = 6;
+constexpr int kPreviewTop = 104;
+constexpr int kPreviewHeight = 26;
+constexpr int kColumnsTop = kPreviewTop + kPreviewLabels * kPreviewHeight + 8;
+constexpr int kAnimationSize = 96;
+
+// The three column groups: Z in 4 columns of 16, S in 16, 16 and 6, B in 9 columns of 15 (the
+// last one 12).
+struct PanelLayout {
+  int firstIndex;
+  int count;
+  int rows;
+  int columns;
+  const char* picture;
+};
+
+constexpr std::array<PanelLayout, 3> kPanels = {{
+    {1, kZProblemCount, 16, 4, "green3.bmp"},
+    {kZProblemCount + 1, kSProblemCount, 16, 3, "yellow3.bmp"},
+    {kZProblemCount + kSProblemCount + 1, kBProblemCount, 15, 9, "blue.bmp"},
+}};
+
+QString Name(const char* stem, int number) {
+  return QString("%1%2").arg(stem).arg(number);
+}
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+TForm3::TForm3(const std::filesystem::path& workdir, RandomSource& random, QDialog* helpWindow,
+               QWidget* parent, ErrorBox errors)
+    : QDialog(parent),
+      errorBox(errors ? std::move(errors) : MessageBoxFor(this)),
+      workdir_(workdir),
+      helpWindow_(helpWindow),
+      module_(random) {
+  setObjectName("Form3");
+  setWindowTitle("Form3");
+  setWindowState(Qt::WindowMaximized);
+  BuildTopStrip();
+  BuildPreviewLabels();
+  BuildColumns();
+  timer1_ = new QTimer(this);
+  timer1_->setObjectName("Timer1");
+  timer1_->setInterval(1000);
+  connect(timer1_, &QTimer::timeout, this, &TForm3::Timer1Timer);
+  FormCreate();
+  timer1_->start();
+}
+
+void TForm3::BuildTopStrip() {
+  button233_ = new QPushButton(this);
+  button233_->setObjectName("Button233");
+  button233_->setGeometry(8, 8, 90, 28);
+  connect(button233_, &QPushButton::clicked, this, &TForm3::Button233Click);
+
+  labels_[6] = new QLabel(this);
+  labels_[6]->setObjectName("Label7");
+  labels_[6]->setGeometry(112, 12, 80, 20);
+
+  edit1_ = new QLineEdit(this);
+  edit1_->setObjectName("Edit1");
+  edit1_->setGeometry(196, 8, 60, 28);
+
+  button232_ = new QPushButton(this);
+  button232_->setObjectName("Button232");
+  button232_->setGeometry(268, 8, 100, 28);
+  connect(button232_, &QPushButton::clicked, this, &TForm3::Button232Click);
+
+  button1_ = new QPushButton("X", this);
+  button1_->setObjectName("Button1");
+  button1_->setGeometry(380, 8, 28, 28);
+  connect(button1_, &QPushButton::clicked, this, &TForm3::Button1Click);
+
+  // Label5 and Label6 stay empty; they keep their place in the strip.
+  for (int i = 4; i < 6; ++i) {
+    labels_[static_cast<std::size_t>(i)] = new QLabel(this);
+    labels_[static_cast<std::size_t>(i)]->setObjectName(Name("Label", i + 1));
+    labels_[static_cast<std::size_t>(i)]->setGeometry(420 + (i - 4) * 120, 12, 110, 20);
+  }
+
+  images_[3] = new PictureBox(this);
+  images_[3]->setObjectName("Image4");
+  images_[3]->setGeometry(width() - kAnimationSize - 8, 4, kAnimationSize, kAnimationSize);
+}
+
+void TForm3::BuildPreviewLabels() {
+  QFont font = this->font();
+  font.setBold(true);
+  font.setPixelSize(19);
+  for (int i = 0; i < kPreviewLabels; ++i) {
+    QLabel* label = new QLabel(this);
+    label->setObjectName(Name("Label", i + 1));
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(8, kPreviewTop + i * kPreviewHeight, width() - 16, kPreviewHeight);
+    labels_[static_cast<std::size_t>(i)] = label;
+  }
+}
+
+void TForm3::BuildColumns() {
+  int left = 4;
+  for (std::size_t p = 0; p < kPanels.size(); ++p) {
+    const PanelLayout& panel = kPanels[p];
+    PictureBox* image = new PictureBox(this);
+    image->setObjectName(Name("Image", static_cast<int>(p) + 1));
+    image->setGeometry(left, kColumnsTop - kPanelPadding,
+                       panel.columns * kColumnPitch + 2 * kPanelPadding,
+                       panel.rows * kRowPitch + 2 * kPanelPadding);
+    image->lower();
+    images_[p] = image;
+    for (int i = 0; i < panel.count; ++i) {
+      const int index = panel.firstIndex + i;
+      const TWordProblem& problem = WordProblemByIndex(index);
+      const int x = left + kPanelPadding + (i / panel.rows) * kColumnPitch;
+      const int y = kColumnsTop + (i % panel.rows) * kRowPitch;
+
+      QCheckBox* box = new QCheckBox(this);
+      box->setObjectName(Name("CheckBox", index));
+      box->setGeometry(x, y + 2, kCheckBoxWidth, kButtonHeight - 4);
+      connect(box, &QCheckBox::clicked, this, [this, index] { CheckBoxClick(index); });
+
+      QPushButton* button = new QPushButton(FromUtf8(problem.Caption), this);
+      button->setObjectName(Name("Button", index + 1));
+      button->setGeometry(x + kCheckBoxWidth + 2, y, kButtonWidth, kButtonHeight);
+      connect(button, &QPushButton::clicked, this,
+              [this, index] { PreviewButtonClick(index + 1); });
+
+      // A problem that cannot be generated yet can be neither ticked nor previewed.
+      const bool ready = problem.Generator != nullptr;
+      box->setEnabled(ready);
+      button->setEnabled(ready);
+    }
+    left += panel.columns * kColumnPitch + 2 * kPanelPadding + kPanelGap;
+  }
+  setMinimumSize(left + kAnimationSize, kColumnsTop + 16 * kRowPitch + 2 * kPanelPadding + 8);
+}
+
+void TForm3::FormCreate() {
+  module_.AnimationStep = 0;
+  button232_->setText("Выполнить");
+  button233_->setText("Справка");
+  for (std::size_t i = 0; i < 6; ++i) labels_[i]->clear();
+  labels_[6]->setText("Bариантов");  // begins with a Latin B
+  module_.Selected.fill(0);
+  LoadPanels();
+}
+
+void TForm3::LoadPanels() {
+  // The first picture that cannot be loaded is reported and the rest are left out.
+  for (std::size_t p = 0; p < kPanels.size(); ++p)
+    if (!images_[p]->Load(workdir_, kPanels[p].picture, errorBox)) return;
+}
+
+void TForm3::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  images_[3]->move(width() - kAnimationSize - 8, 4);
+  for (int i = 0; i < kPreviewLabels; ++i)
+    labels_[static_cast<std::size_t>(i)]->resize(width() - 16, kPreviewHeight);
+}
+
+void TForm3::Button1Click() {
+  close();
+}
+
+void TForm3::PreviewButtonClick(int buttonNumber) {
+  for (int i = 0; i < kPreviewLabels; ++i) labels_[static_cast<std::size_t>(i)]->clear();
+  const auto& lines = PreviewProblem(module_, buttonNumber - 1);
+  for (std::size_t i = 0; i < lines.size() && i < kPreviewLabels; ++i)
+    labels_[i]->setText(QString::fromStdString(lines[i]));
+}
+
+void TForm3::CheckBoxClick(int index) {
+  ToggleSelected(module_, index);
+}
+
+void TForm3::Button232Click() {
+  try {
+    RunProblemWorksheet(module_, edit1_->text().toStdString(), workdir_, CurrentLocalDateTime());
+  } catch (const IoError& e) {
+    errorBox(QString::fromStdString(e.BoxText()));
+  }
+}
+
+void TForm3::Button233Click() {
+  if (helpWindow_ != nullptr) helpWindow_->exec();
+}
+
+void TForm3::Timer1Timer() {
+  const auto frame = AnimationTick(module_);
+  if (!frame) return;
+  if (!images_[3]->Load(workdir_, *frame, errorBox)) StopAnimation(module_);
+}
+
+}  // namespace mathsheets::ui
