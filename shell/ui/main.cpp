@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QScreen>
 #include <filesystem>
 
 #include "common/random.h"
@@ -9,6 +10,8 @@ int main(int argc, char** argv) {
   mathsheets::Pcg32 random;
   // The program works in the folder it is started in: gen/ for worksheets, gen5/ and pictures.
   mathsheets::ui::TForm1 window(std::filesystem::current_path(), random);
+  // Without a window manager a maximized window keeps its size: fill the screen first.
+  window.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
   window.showMaximized();
   return app.exec();
 }
