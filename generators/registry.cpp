@@ -2,10 +2,13 @@
 
 #include <array>
 
+#include "generators/circles.h"
 #include "generators/decimals.h"
 #include "generators/divisibility.h"
 #include "generators/drills.h"
+#include "generators/equations.h"
 #include "generators/fractions.h"
+#include "generators/percent_ratio.h"
 #include "generators/roman.h"
 
 namespace mathsheets {
@@ -17,7 +20,8 @@ using GeneratorTable = std::array<TaskGenerator, kTaskKindCount + 1>;
 GeneratorTable BuildTable() {
   GeneratorTable table{};
   for (auto family : {DrillGenerators(), FractionGenerators(), DivisibilityGenerators(),
-                      DecimalGenerators(), RomanGenerators()})
+                      DecimalGenerators(), RomanGenerators(), EquationGenerators(),
+                      PercentRatioGenerators(), CircleGenerators()})
     for (const GeneratorBinding& b : family)
       table[static_cast<std::size_t>(b.number)] = b.generator;
   return table;

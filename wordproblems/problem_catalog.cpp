@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "wordproblems/b_children_problems.h"
+#include "wordproblems/s_problems.h"
 #include "wordproblems/z_problems.h"
 
 namespace mathsheets {
@@ -52,7 +54,8 @@ Catalog BuildCatalog() {
     catalog[static_cast<std::size_t>(index - 1)] = {
         index, std::string_view(caption.text.data(), caption.size), nullptr};
   }
-  for (auto family : {ZStoryProblems(), ZPerimeterProblems(), ZAreaProblems(), ZSolidProblems()})
+  for (auto family : {ZStoryProblems(), ZPerimeterProblems(), ZAreaProblems(), ZSolidProblems(),
+                      SProblems(), BChildrenProblems()})
     for (const ProblemBinding& b : family)
       catalog[static_cast<std::size_t>(b.index - 1)].Generator = b.generator;
   return catalog;

@@ -1,0 +1,7 @@
+#include "generators/circles.h"
+
+namespace mathsheets {
+
+std::span<const GeneratorBinding> CircleGenerators() { return {}; }
+
+}  // namespace mathsheets

@@ -1,0 +1,7 @@
+#include "generators/equations.h"
+
+namespace mathsheets {
+
+std::span<const GeneratorBinding> EquationGenerators() { return {}; }
+
+}  // namespace mathsheets
