@@ -17,6 +17,9 @@ std::optional<int> TaskNumberOfCountBox(int edit) {
 std::optional<int> TaskNumberOfCheckBox(int checkBox) {
   return FindNumber(&TaskKind::checkBox, checkBox);
 }
+std::optional<int> TaskNumberOfSample(int sample) {
+  return FindNumber(&TaskKind::sample, sample);
+}
 std::optional<int> TaskNumberOfButton(int button) {
   return FindNumber(&TaskKind::button, button);
 }

@@ -163,6 +163,8 @@ inline const TaskKind& TaskKindByNumber(int number) {
 std::optional<int> TaskNumberOfCountBox(int edit);
 // The type whose check box is CheckBoxN, if any.
 std::optional<int> TaskNumberOfCheckBox(int checkBox);
+// The first type that shows sample N, if any.
+std::optional<int> TaskNumberOfSample(int sample);
 // The type whose button is ButtonN, if any.
 std::optional<int> TaskNumberOfButton(int button);
 

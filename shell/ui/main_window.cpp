@@ -13,6 +13,7 @@
 #include "generators/registry.h"
 #include "shell/catalog.h"
 #include "shell/main_run.h"
+#include "shell/sample_preview.h"
 #include "shell/worksheet_files.h"
 #include "windows/ui/catalog_window.h"
 #include "windows/ui/help_windows.h"
@@ -313,7 +314,9 @@ QWidget* TForm1::BuildRow(int taskNumber) {
   if (FindTaskGenerator(taskNumber) == nullptr) {
     // Its generator is not built yet: nothing to tick.
     check->setEnabled(false);
+    button->setEnabled(false);
     check->setToolTip("Этот вид заданий ещё не готов");
+    button->setToolTip("Этот вид заданий ещё не готов");
   }
   connect(check, &QCheckBox::clicked, this, [this, taskNumber] { CheckBoxClick(taskNumber); });
   connect(button, &QPushButton::clicked, this, [this, taskNumber] { TypeButtonClick(taskNumber); });
@@ -374,8 +377,55 @@ void TForm1::RadioButtonClick(int radioButton) {
   selection_.RadioButtonClick(radioButton);
 }
 
-void TForm1::TypeButtonClick(int) {
-  // The samples of a type come with the example files; until then a type button shows nothing.
+void TForm1::TypeButtonClick(int taskNumber) {
+  try {
+    rinf(TaskKindByNumber(taskNumber).sample);
+  } catch (const IoError& e) {
+    errorBox_(QString::fromStdString(e.BoxText()));
+    return;
+  }
+  // "Сложение2" leaves the colours of the web address as they are.
+  if (taskNumber != 1) recl();
+}
+
+void TForm1::rinf(int sample) {
+  const SampleBoxes boxes = ReadSamples(workdir_, sample);
+  for (std::size_t line = 0; line < 3; ++line) {
+    const auto number = static_cast<int>(line);
+    findChild<QLineEdit*>(QString("Edit%1").arg(44 + number))
+        ->setText(QString::fromStdString(boxes.student[line]));
+    findChild<QLineEdit*>(QString("Edit%1").arg(47 + number))
+        ->setText(QString::fromStdString(boxes.teacher[line]));
+  }
+}
+
+void TForm1::recl() {
+  QColor address;
+  QColor caption;
+  switch (DrawWebLabelScheme(random_)) {
+    case WebLabelScheme::AquaOnWhite:
+      address = QColor(0x00, 0xFF, 0xFF);
+      caption = QColor(0xFF, 0xFF, 0xFF);
+      break;
+    case WebLabelScheme::FuchsiaOnMenu:
+      address = QColor(0xFF, 0x00, 0xFF);
+      caption = QApplication::palette("QMenuBar").color(QPalette::Window);
+      break;
+    case WebLabelScheme::LimeOnYellow:
+      address = QColor(0x00, 0xFF, 0x00);
+      caption = QColor(0xFF, 0xFF, 0x00);
+      break;
+    case WebLabelScheme::BlueOnYellow:
+      address = QColor(0x00, 0x00, 0xFF);
+      caption = QColor(0xFF, 0xFF, 0x00);
+      break;
+  }
+  SetBackground(label2_, address);
+  SetBackground(label3_, address);
+  SetBackground(label5_, caption);
+  label2_->setText(kWebAddressFirst);
+  label3_->setText(kWebAddressSecond);
+  label5_->setText(kWebAddressCaption);
 }
 
 }  // namespace mathsheets::ui

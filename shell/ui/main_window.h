@@ -50,6 +50,10 @@ class TForm1 : public QMainWindow {
 
  private:
   void FormCreate();
+  // Fills the six sample boxes from the example files of `sample`; throws IoError.
+  void rinf(int sample);
+  // Paints the web-address labels in a colour scheme drawn at random.
+  void recl();
   QWidget* BuildColumn(std::initializer_list<std::pair<int, int>> ranges, QWidget* extra = nullptr);
   QWidget* BuildRow(int taskNumber);
   QWidget* BuildTopStrip();

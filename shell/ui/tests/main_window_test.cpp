@@ -23,6 +23,8 @@ std::filesystem::path PreparedWorkdir(const std::string& name, bool withGen,
   if (pictures != nullptr)
     for (const auto& entry : std::filesystem::directory_iterator(pictures))
       if (entry.path().extension() == ".bmp") std::filesystem::copy(entry.path(), dir);
+  if (pictures != nullptr)
+    std::filesystem::copy(std::filesystem::path(pictures) / "gen5", dir / "gen5");
   for (const char* picture : without) std::filesystem::remove(dir / picture);
   return dir;
 }
@@ -141,6 +143,48 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.errors, QStringList{"Invalid filename."});
     w.Get<QPushButton>("Button1")->click();
     QCOMPARE(w.errors.size(), 2);
+  }
+
+  void TypeButtonShowsItsSamples() {
+    const auto dir = PreparedWorkdir("samples", true);
+    Window w(dir);
+    w.Get<QPushButton>("Button4")->click();  // "Сложение3", sample 2
+    QCOMPARE(w.errors, QStringList());
+    const auto student = testing::WorksheetLines(dir / "gen5" / "nb2s.txt");
+    const auto teacher = testing::WorksheetLines(dir / "gen5" / "nb2t.txt");
+    QCOMPARE(student.size(), std::size_t{3});
+    for (int i = 0; i < 3; ++i) {
+      QCOMPARE(w.Get<QLineEdit>(QString("Edit%1").arg(44 + i))->text().toStdString(),
+               student[static_cast<std::size_t>(i)]);
+      QCOMPARE(w.Get<QLineEdit>(QString("Edit%1").arg(47 + i))->text().toStdString(),
+               teacher[static_cast<std::size_t>(i)]);
+    }
+  }
+
+  void AdditionButtonLeavesTheLabelColoursAlone() {
+    Window w(PreparedWorkdir("colours", true));
+    auto colour = [&] { return w.Get<QLabel>("Label2")->palette().color(QPalette::Window); };
+    for (int i = 0; i < 20; ++i) {
+      w.Get<QPushButton>("Button3")->click();
+      QCOMPARE(colour(), QColor(0, 255, 255));
+    }
+    QSet<QRgb> seen;
+    for (int i = 0; i < 200; ++i) {
+      w.Get<QPushButton>("Button5")->click();
+      seen.insert(colour().rgb());
+    }
+    QCOMPARE(seen.size(), 4);
+  }
+
+  void AMissingSampleIsNotFoundAndTheBoxesKeepTheirText() {
+    const auto dir = PreparedWorkdir("nosample", true);
+    Window w(dir);
+    w.Get<QPushButton>("Button4")->click();
+    const QString shown = w.Get<QLineEdit>("Edit44")->text();
+    std::filesystem::remove(dir / "gen5" / "nb3t.txt");
+    w.Get<QPushButton>("Button5")->click();
+    QCOMPARE(w.errors, QStringList{"File not found."});
+    QCOMPARE(w.Get<QLineEdit>("Edit44")->text(), shown);
   }
 
   void AMissingPictureIsReportedAndTheWindowStillWorks() {
