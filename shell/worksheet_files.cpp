@@ -1,8 +1,9 @@
 #include "shell/worksheet_files.h"
 
-#include <chrono>
 #include <cstdio>
 #include <ctime>
+
+#include "common/work_path.h"
 
 namespace mathsheets {
 
@@ -54,24 +55,6 @@ void WorksheetFilePair::Close() {
   teacher_.Close();
 }
 
-namespace {
-// "gen\ajobs_" + name part -> workdir/gen/ajobs_<name part>.txt
-std::filesystem::path WorksheetPath(const std::filesystem::path& workdir, std::string_view prefix,
-                                    const std::string& namePart) {
-  std::filesystem::path path = workdir;
-  std::string piece;
-  for (char c : prefix) {
-    if (c == '\\') {
-      path /= piece;
-      piece.clear();
-    } else {
-      piece += c;
-    }
-  }
-  return path / (piece + namePart + ".txt");
-}
-}  // namespace
-
 std::unique_ptr<WorksheetFilePair> OpenWorksheetFiles(const std::filesystem::path& workdir,
                                                       std::string_view studentPrefix,
                                                       std::string_view teacherPrefix,
@@ -79,9 +62,9 @@ std::unique_ptr<WorksheetFilePair> OpenWorksheetFiles(const std::filesystem::pat
   const std::string date = ShortDateText(now);
   const std::string time = LongTimeText(now);
   const std::string namePart = FileNameDatePart(date) + "_" + FileNameTimePart(time);
-  return std::make_unique<WorksheetFilePair>(WorksheetPath(workdir, studentPrefix, namePart),
-                                             WorksheetPath(workdir, teacherPrefix, namePart),
-                                             date + " " + time);
+  return std::make_unique<WorksheetFilePair>(
+      WorkPath(workdir, std::string(studentPrefix) + namePart + ".txt"),
+      WorkPath(workdir, std::string(teacherPrefix) + namePart + ".txt"), date + " " + time);
 }
 
 }  // namespace mathsheets

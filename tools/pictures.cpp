@@ -1,7 +1,6 @@
 // Draws the pictures of the working folder. Each is a calm background or a small emblem of our
 // own; the windows scale them to their boxes.
 #include <cmath>
-#include <functional>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -73,11 +72,6 @@ Picture Signs(Rgb tile, Rgb ink) {
   return p;
 }
 
-struct Named {
-  std::string name;
-  std::function<Picture()> draw;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -86,63 +80,41 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::filesystem::path folder = argv[1];
-  const std::vector<Named> pictures = {
+  const std::vector<std::pair<std::string, Picture>> pictures = {
       // main window
-      {"tolvarline.bmp", Strip},
-      {"green.bmp",
-       [] {
-         return SquaredPaper(320, 480, {200, 240, 200}, {120, 200, 130});
-       }},
-      {"yellow.bmp",
-       [] {
-         return SquaredPaper(320, 480, {255, 250, 200}, {240, 220, 120});
-       }},
-      {"blues.bmp",
-       [] {
-         return SquaredPaper(160, 640, {210, 230, 255}, {110, 160, 230});
-       }},
-      {"zn.bmp",
-       [] {
-         return Signs({255, 255, 255}, {30, 60, 160});
-       }},
-      {"tolv4.bmp",
-       [] {
-         return Signs({0, 128, 128}, {255, 255, 255});
-       }},
+      {"tolvarline.bmp", Strip()},
+      {"green.bmp", SquaredPaper(320, 480, {200, 240, 200}, {120, 200, 130})},
+      {"yellow.bmp", SquaredPaper(320, 480, {255, 250, 200}, {240, 220, 120})},
+      {"blues.bmp", SquaredPaper(160, 640, {210, 230, 255}, {110, 160, 230})},
+      {"zn.bmp", Signs({255, 255, 255}, {30, 60, 160})},
+      {"tolv4.bmp", Signs({0, 128, 128}, {255, 255, 255})},
       // word-problem window
-      {"green3.bmp",
-       [] {
-         return SquaredPaper(320, 480, {210, 245, 210}, {140, 210, 150});
-       }},
-      {"yellow3.bmp",
-       [] {
-         return SquaredPaper(320, 480, {255, 250, 210}, {245, 225, 140});
-       }},
-      {"blue.bmp",
-       [] {
-         return SquaredPaper(320, 480, {215, 235, 255}, {130, 175, 235});
-       }},
-      {"15.bmp",
-       [] {
-         return Sun(8, 0.0, {170, 220, 255});
-       }},
-      {"15a.bmp",
-       [] {
-         return Sun(12, 0.3, {170, 220, 255});
-       }},
-      {"15b.bmp",
-       [] {
-         return Sun(16, 0.6, {170, 220, 255});
-       }},
-      {"fon15.bmp",
-       [] {
-         return Sun(0, 0.0, {200, 230, 255});
-       }},
+      {"green3.bmp", SquaredPaper(320, 480, {210, 245, 210}, {140, 210, 150})},
+      {"yellow3.bmp", SquaredPaper(320, 480, {255, 250, 210}, {245, 225, 140})},
+      {"blue.bmp", SquaredPaper(320, 480, {215, 235, 255}, {130, 175, 235})},
+      {"15.bmp", Sun(8, 0.0, {170, 220, 255})},
+      {"15a.bmp", Sun(12, 0.3, {170, 220, 255})},
+      {"15b.bmp", Sun(16, 0.6, {170, 220, 255})},
+      {"fon15.bmp", Sun(0, 0.0, {200, 230, 255})},
+      // catalog window
+      {"fon2.bmp", Picture(5, 5, {192, 192, 192})},
+      {"18.bmp", Sun(8, 0.2, {255, 230, 200})},
+      {"19.bmp", Signs({255, 240, 220}, {160, 60, 30})},
+      {"20.bmp", SquaredPaper(290, 250, {255, 235, 210}, {230, 190, 150})},
+      {"pik/shkol.bmp", Signs({220, 240, 255}, {20, 80, 160})},
+      {"pik/shkol5.bmp", Signs({230, 255, 230}, {20, 120, 40})},
+      {"pik/teacher1.bmp", Signs({255, 245, 220}, {150, 90, 0})},
+      {"pik/b5.bmp", SquaredPaper(472, 353, {235, 235, 255}, {170, 170, 230})},
+      {"pik/brisvald.bmp", SquaredPaper(800, 450, {220, 250, 240}, {120, 200, 170})},
+      {"pik/l1.bmp", SquaredPaper(500, 280, {250, 230, 250}, {200, 150, 200})},
+      {"pik/drobi(1).bmp", Signs({255, 255, 255}, {200, 40, 40})},
+      {"pik/01.bmp", Sun(12, 0.5, {230, 240, 255})},
+      {"pik/number1.bmp", Sun(16, 0.1, {240, 255, 230})},
   };
-  std::filesystem::create_directories(folder);
-  for (const Named& n : pictures) {
-    if (!n.draw().WriteBmp(folder / n.name)) {
-      std::cerr << "mathsheets-pictures: cannot write " << (folder / n.name) << "\n";
+  std::filesystem::create_directories(folder / "pik");
+  for (const auto& [name, picture] : pictures) {
+    if (!picture.WriteBmp(folder / name)) {
+      std::cerr << "mathsheets-pictures: cannot write " << (folder / name) << "\n";
       return 1;
     }
   }

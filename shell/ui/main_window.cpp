@@ -79,7 +79,7 @@ TForm1::TForm1(const std::filesystem::path& workdir, Pcg32& random, ErrorBox err
   setObjectName("Form1");
   setWindowTitle("Form1");
   FormCreate();
-  form2_ = new TForm2(this);
+  form2_ = new TForm2(workdir_, errorBox_, this);
   form4_ = new TForm4(this);
   form3_ = new TForm3(workdir_, random_, form4_, this, errorBox_);
   form5_ = new TForm5(this);

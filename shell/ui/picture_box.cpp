@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QResizeEvent>
 
+#include "common/work_path.h"
+
 namespace mathsheets::ui {
 
 PictureBox::PictureBox(QWidget* parent) : QLabel(parent) {
@@ -15,7 +17,7 @@ PictureBox::PictureBox(QWidget* parent) : QLabel(parent) {
 bool PictureBox::Load(const std::filesystem::path& folder, std::string_view name,
                       const ErrorBox& errorBox) {
   const QString path =
-      QString::fromStdString(std::filesystem::absolute(folder / std::string(name)).string());
+      QString::fromStdString(std::filesystem::absolute(WorkPath(folder, name)).string());
   QFile file(path);
   QString reason;
   QImage image;

@@ -15,7 +15,7 @@ class PictureBox : public QLabel {
  public:
   explicit PictureBox(QWidget* parent = nullptr);
 
-  // Loads `name` from `folder`. A file that cannot be opened is reported through `errorBox` as
+  // Loads `name` (with "\" between folders) from `folder`. A file that cannot be opened is reported through `errorBox` as
   // "Cannot open file "<full path>". <reason>." and leaves the box as it was; returns false then.
   bool Load(const std::filesystem::path& folder, std::string_view name, const ErrorBox& errorBox);
   bool hasPicture() const { return !original_.isNull(); }
