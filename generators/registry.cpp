@@ -7,9 +7,13 @@
 #include "generators/divisibility.h"
 #include "generators/drills.h"
 #include "generators/equations.h"
+#include "generators/expression_chains.h"
 #include "generators/fractions.h"
+#include "generators/literal_expressions.h"
+#include "generators/named_quantities.h"
 #include "generators/percent_ratio.h"
 #include "generators/roman.h"
+#include "generators/signed_numbers.h"
 
 namespace mathsheets {
 
@@ -21,7 +25,9 @@ GeneratorTable BuildTable() {
   GeneratorTable table{};
   for (auto family : {DrillGenerators(), FractionGenerators(), DivisibilityGenerators(),
                       DecimalGenerators(), RomanGenerators(), EquationGenerators(),
-                      PercentRatioGenerators(), CircleGenerators()})
+                      PercentRatioGenerators(), CircleGenerators(), NamedQuantityGenerators(),
+                      SignedNumberGenerators(), LiteralExpressionGenerators(),
+                      ExpressionChainGenerators()})
     for (const GeneratorBinding& b : family)
       table[static_cast<std::size_t>(b.number)] = b.generator;
   return table;

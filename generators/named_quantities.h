@@ -1,0 +1,9 @@
+#pragma once
+
+#include "generators/generator.h"
+
+namespace mathsheets {
+
+std::span<const GeneratorBinding> NamedQuantityGenerators();
+
+}  // namespace mathsheets

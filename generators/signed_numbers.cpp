@@ -1,0 +1,7 @@
+#include "generators/signed_numbers.h"
+
+namespace mathsheets {
+
+std::span<const GeneratorBinding> SignedNumberGenerators() { return {}; }
+
+}  // namespace mathsheets
