@@ -1,0 +1,104 @@
+#include <array>
+
+#include "common/decimal_text.h"
+#include "generators/percent_ratio.h"
+#include "generators/percent_ratio_families.h"
+
+namespace mathsheets {
+
+namespace {
+
+constexpr MeanRange kTwoDigits = {799, 200, 79, 20};        // 20..99 or 2..9
+constexpr MeanRange kThreeDigits = {7999, 2000, 799, 200};  // 200..999 or 20..99
+
+struct MeanRow {
+  int number;
+  MeanRange range;
+  int places;
+  MeanLayout layout;
+};
+
+constexpr std::array<MeanRow, 6> kMeans = {{
+    {24, kTwoDigits, 0, MeanLayout::MeanBelow},             // Среднее1
+    {25, kThreeDigits, 0, MeanLayout::MeanBelow},           // Среднее2
+    {26, kTwoDigits, 0, MeanLayout::UnknownLastSmall},      // Среднее3
+    {27, kThreeDigits, 1, MeanLayout::UnknownLastCapital},  // Среднее4
+    {28, kTwoDigits, 1, MeanLayout::MeanInline},            // Среднее5
+    {29, kThreeDigits, 1, MeanLayout::MeanInline},          // Среднее6
+}};
+
+// The text of every value, each followed by `gap`.
+std::string Values(std::span<const std::int32_t> values, int places, std::string_view gap) {
+  std::string text;
+  for (const std::int32_t v : values) {
+    text += DecimalText(v, places, ",");
+    text += gap;
+  }
+  return text;
+}
+
+template <std::size_t Row>
+void MeanExercise(MainModule& m, WorksheetFiles& files) {
+  constexpr MeanRow row = kMeans[Row];
+  const std::vector<std::int32_t> values = DrawMeanValues(m.random, row.range);
+  std::int32_t sum = 0;
+  for (const std::int32_t v : values) sum += v;
+  const auto count = static_cast<std::int32_t>(values.size());
+  WriteLines(files, MeanLines(row.layout, values, sum / count, row.places));
+}
+
+template <std::size_t... Rows>
+constexpr std::array<GeneratorBinding, sizeof...(Rows)> Bindings(std::index_sequence<Rows...>) {
+  return {{{kMeans[Rows].number, &MeanExercise<Rows>}...}};
+}
+
+constexpr auto kBindings = Bindings(std::make_index_sequence<kMeans.size()>());
+
+}  // namespace
+
+std::vector<std::int32_t> DrawMeanValues(RandomSource& random, MeanRange range) {
+  const std::int32_t count = Draw10(random, 49, 60);
+  std::vector<std::int32_t> values;
+  std::int32_t sum = 0;
+  for (std::int32_t i = 0; i < count; ++i) {
+    const bool large = random.Random(100) > 50;
+    const std::int32_t v = large ? Draw10(random, range.largeSpan, range.largeBase)
+                                 : Draw10(random, range.smallSpan, range.smallBase);
+    values.push_back(v);
+    sum += v;
+  }
+  // Topping up the first value makes the mean exact; it may then leave its range by count - 1.
+  const std::int32_t remainder = sum % count;
+  if (remainder != 0) values.front() += count - remainder;
+  return values;
+}
+
+PercentRatioLines MeanLines(MeanLayout layout, std::span<const std::int32_t> values,
+                            std::int32_t mean, int places) {
+  const std::string meanText = DecimalText(mean, places, ",");
+  const std::string last = values.empty() ? std::string() : DecimalText(values.back(), places, ",");
+  const auto known = values.first(values.empty() ? 0 : values.size() - 1);
+  switch (layout) {
+    case MeanLayout::MeanBelow:
+      return {{Values(values, places, " ") + " ", "Найдите среднее арифметическое   CA=", " "},
+              {Values(values, places, " ") + "=" + meanText + " "}};
+    case MeanLayout::MeanInline:
+      return {{Values(values, places, "  ") + "   CA= "},
+              {Values(values, places, "  ") + "=" + meanText + " "}};
+    case MeanLayout::UnknownLastSmall:
+      return {{"Среднее арифметическое чисел:" + Values(known, places, "  ") + "x ",
+               "составляет " + meanText + "  Найдите неизвестное число     x= "},
+              {Values(known, places, "  ") + last + "=" + meanText + " "}};
+    case MeanLayout::UnknownLastCapital:
+      return {{"Среднее арифметическое чисел:" + Values(known, places, "  ") + " X  ",
+               "составляет " + meanText + "  Найдите неизвестное число   "},
+              {Values(known, places, "  ") + last + "  =" + meanText + " "}};
+  }
+  return {};
+}
+
+std::span<const GeneratorBinding> percent_ratio::MeanGenerators() {
+  return kBindings;
+}
+
+}  // namespace mathsheets
