@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace mathsheets::testing {
 
 std::int32_t ScriptedRandom::Random(std::int32_t n) {
   if (next_ >= draws_.size()) {
+    // Throwing ends the generator: returning a value could keep a redraw loop turning for ever.
     ADD_FAILURE() << "unscripted draw " << next_ + 1 << " with bound " << n;
-    return 0;
+    throw std::logic_error("the scripted draws ran out");
   }
   const ScriptedDraw draw = draws_[next_++];
   EXPECT_EQ(n, draw.bound) << "bound of draw " << next_;

@@ -15,7 +15,8 @@ struct ScriptedDraw {
 };
 
 // A random source that plays back a script and fails the test when a draw's bound differs from
-// the script, when the value lies outside 0..bound-1, or when the script runs out.
+// the script, when the value lies outside 0..bound-1, or when the script runs out (then it throws,
+// so a generator cannot loop on).
 class ScriptedRandom final : public RandomSource {
  public:
   ScriptedRandom(std::initializer_list<ScriptedDraw> draws) : draws_(draws) {}
