@@ -21,7 +21,7 @@ using testing::WorksheetLines;
 using Lines = std::vector<std::string>;
 
 constexpr LocalDateTime kExampleRun = {2016, 12, 10, 17, 9, 42};
-constexpr int kZ1 = 1, kZ2 = 2, kZ16 = 16, kB86 = 184;
+constexpr int kZ1 = 1, kZ2 = 2, kZ16 = 16, kB1 = 99, kB86 = 184;
 
 TEST(ProblemCatalog, HoldsTheThreeFamiliesInIndexOrder) {
   const auto catalog = WordProblemCatalog();
@@ -109,6 +109,24 @@ TEST(WriteProblemVariants, HigherIndexComesFirstAndTasksCountWithinAVariant) {
   EXPECT_EQ(Lines(t.begin(), t.begin() + 10), teacherVariant1);
   EXPECT_EQ(t[13], "104");
   EXPECT_EQ(t[18], "130");
+}
+
+TEST(WriteProblemVariants, B1IsWrittenBeforeZ1) {
+  ScriptedRandom random(
+      {{7, 0}, {7, 6}, {49, 19}, {49, 0}, {7, 0}, {99, 0}, {99, 98}, {30, 1}, {15, 2}, {100, 50}});
+  ProblemModule m(random);
+  ToggleSelected(m, kZ1);
+  ToggleSelected(m, kB1);
+  MemoryWorksheet sheet;
+  WriteProblemVariants(m, 1, sheet.files);
+  random.ExpectAllDrawn();
+  const std::string b1 = "У Танечки 21 яблоко, а y Артема 2. Cколько яблок у детей? ";
+  const std::string z1a = "Светланка и Петя решали задачи, Петя решил 41 задачy, а Светланка на";
+  const std::string z1b = "22 задачи меньше. Сколько задач решили Петя и Светланка вместе?";
+  EXPECT_EQ(sheet.student.lines,
+            (Lines{"Вариант № 1", "Задание 1", b1, "Задание 2", z1a, z1b, " "}));
+  EXPECT_EQ(sheet.teacher.lines,
+            (Lines{"Вариант № 1", "Задание 1", b1, "23", "Задание 2", z1a, z1b, "60", " "}));
 }
 
 TEST(WriteProblemVariants, ABoxTickedTwiceLeavesTheProblemOut) {

@@ -1,0 +1,59 @@
+#pragma once
+
+// Line templates of the B problems: literal text with named slots in braces, for example
+// "У {X} {a} {N(a)}, а y {Y} {b}.". The texts themselves never hold a brace, so a slot needs no
+// escaping. Each family decides what its slot names mean.
+
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace mathsheets {
+
+// Calls slot(name) for every slot of `pattern`, left to right; false when a brace is unmatched.
+template <class Slot>
+constexpr bool ForEachSlot(std::string_view pattern, Slot&& slot) {
+  std::size_t at = 0;
+  while (at < pattern.size()) {
+    const std::size_t open = pattern.find_first_of("{}", at);
+    if (open == std::string_view::npos) return true;
+    if (pattern[open] == '}') return false;
+    const std::size_t close = pattern.find_first_of("{}", open + 1);
+    if (close == std::string_view::npos || pattern[close] == '{') return false;
+    slot(pattern.substr(open + 1, close - open - 1));
+    at = close + 1;
+  }
+  return true;
+}
+
+// True when the braces of `pattern` match and every slot is one of `names`; the tables of
+// templates check themselves with it when they are compiled.
+constexpr bool TemplateUsesOnly(std::string_view pattern, std::span<const std::string_view> names) {
+  bool known = true;
+  const bool matched = ForEachSlot(pattern, [&](std::string_view name) {
+    bool found = false;
+    for (std::string_view n : names) found = found || n == name;
+    known = known && found;
+  });
+  return matched && known;
+}
+
+// The text of `pattern` with every slot replaced by fill(name). fill is called once per slot in
+// the order of the line, so that noun-form selectors run in the order the line shows the counts.
+template <class Fill>
+std::string RenderTemplate(std::string_view pattern, Fill&& fill) {
+  std::string text;
+  std::size_t literalFrom = 0;
+  const bool matched = ForEachSlot(pattern, [&](std::string_view name) {
+    const auto open = static_cast<std::size_t>(name.data() - pattern.data()) - 1;
+    text.append(pattern.substr(literalFrom, open - literalFrom));
+    text.append(fill(name));
+    literalFrom = open + name.size() + 2;
+  });
+  if (!matched) throw std::invalid_argument("unmatched brace in line template");
+  text.append(pattern.substr(literalFrom));
+  return text;
+}
+
+}  // namespace mathsheets
