@@ -117,6 +117,14 @@ std::string Sp(std::string_view w) {
   return Blanks(w.size());
 }
 
+std::string AlignRight(std::string_view x, std::size_t width) {
+  return Blanks(width - std::min(width, x.size())) + std::string(x);
+}
+
+std::string AlignLeft(std::string_view x, std::size_t width) {
+  return std::string(x) + Blanks(width - std::min(width, x.size()));
+}
+
 MixedNumber SplitWhole(Fraction f, std::int64_t whole) {
   MixedNumber out{whole, f.numerator, f.denominator};
   if (f.denominator > 0 && out.numerator > out.denominator) {

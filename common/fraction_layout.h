@@ -44,6 +44,10 @@ std::string Bar(std::string_view x);                       // "-" for every char
 std::string PadR(std::string_view n, std::string_view d);  // n, widened on the right to d
 std::string Lead(std::string_view n, std::string_view d);  // n, one blank before it if shorter
 std::string Sp(std::string_view w);                        // a blank for every character of w
+// x in a column `width` characters wide, blanks filling it before x or after it (x alone when it
+// is as wide or wider).
+std::string AlignRight(std::string_view x, std::size_t width);
+std::string AlignLeft(std::string_view x, std::size_t width);
 
 struct Fraction {
   std::int64_t numerator = 0;

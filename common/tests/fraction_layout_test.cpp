@@ -25,6 +25,14 @@ TEST(FractionNotation, PiecesFollowTheWidthOfTheOtherText) {
   EXPECT_EQ(Text(-13), "-13");
 }
 
+TEST(FractionNotation, AlignmentFillsTheColumnOnOneSide) {
+  EXPECT_EQ(AlignRight("7", 3), "  7");
+  EXPECT_EQ(AlignLeft("7", 3), "7  ");
+  EXPECT_EQ(AlignRight("1234", 2), "1234");
+  EXPECT_EQ(AlignLeft("1234", 2), "1234");
+  EXPECT_EQ(AlignRight("", 2), "  ");
+}
+
 TEST(WholePart, SplitsWhileTheNumeratorExceedsTheDenominator) {
   const MixedNumber eight = SplitWhole({8, 4});
   EXPECT_EQ(eight.whole, 1);
