@@ -95,7 +95,7 @@ enum class OneDenominatorForm { Minus, Plus, OneMinus, AboveOne };
 struct OneDenominatorExercise {
   OneDenominatorForm form = OneDenominatorForm::Plus;
   std::vector<Term> terms;  // one or two
-  Term answer;              // whole part 1 in the sum above one
+  Term answer;              // the whole part (one) of a sum above one
   Rational Value() const;
   Rational AnswerValue() const;
 };

@@ -114,7 +114,7 @@ TEST(FractionWorkedInstances, ProductWithCrossCancellation) {
 }
 
 TEST(FractionWorkedInstances, MixedDifferenceOrdersTheWholeParts) {
-  // Whole parts 1 and 4 are swapped; 4 5/12 - 1 7/18 = 3 1/36.
+  // The whole parts one and four are swapped; 4 5/12 - 1 7/18 = 3 1/36.
   ExpectExercise(55, Join({{{49, 5}, {49, 35}}, PairA12And18(), {{9, 1}, {15, 3}}}),
                  {" 5     7    ", "4-- - 1--  =", " 12    18   "},
                  {" 5     7        1", "4-- - 1--  =  3--", " 12    18      36"},

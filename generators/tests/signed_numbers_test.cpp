@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "generators/registry.h"
+#include "generators/tests/one_line_exercise.h"
 #include "testing/rational.h"
 #include "testing/scripted_random.h"
 
@@ -21,32 +22,9 @@ using testing::ScriptedRandom;
 
 constexpr int kSeeds = 3000;
 
-struct Exercise {
-  std::string student;
-  std::string teacher;
-  std::string Answer() const { return teacher.substr(student.size()); }
-};
-
-Exercise Generate(int type, RandomSource& random) {
-  MainModule m(random);
-  MemoryWorksheet sheet;
-  const TaskGenerator generator = FindTaskGenerator(type);
-  EXPECT_NE(generator, nullptr) << "type " << type;
-  if (generator == nullptr) return {};
-  generator(m, sheet.files);
-  EXPECT_EQ(sheet.student.lines.size(), 1U);
-  EXPECT_EQ(sheet.teacher.lines.size(), 1U);
-  Exercise e{sheet.student.lines.at(0), sheet.teacher.lines.at(0)};
-  EXPECT_EQ(e.teacher.rfind(e.student, 0), 0U) << e.teacher;
-  return e;
-}
-
-std::string RunScript(int type, std::vector<ScriptedDraw> draws) {
-  ScriptedRandom random(std::move(draws));
-  const Exercise e = Generate(type, random);
-  random.ExpectAllDrawn();
-  return e.teacher;
-}
+using testing::Exercise;
+using testing::Generate;
+using testing::RunScript;
 
 // A decimal with its separator read back exactly; nullopt for any other shape, including
 // leading zeros of the whole part.
