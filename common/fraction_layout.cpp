@@ -110,7 +110,10 @@ std::string PadR(std::string_view n, std::string_view d) {
 }
 
 std::string Lead(std::string_view n, std::string_view d) {
-  return n.size() < d.size() ? " " + std::string(n) : std::string(n);
+  std::string out;
+  if (n.size() < d.size()) out += ' ';
+  out += n;
+  return out;
 }
 
 std::string Sp(std::string_view w) {
@@ -152,9 +155,12 @@ MixedNumber ReducedAnswer(std::int64_t numerator, std::int64_t denominator, std:
 
 ThreeLines AnswerBlock(const MixedNumber& answer) {
   const std::string b = Text(answer.denominator);
-  if (answer.numerator == 0) return {"    ", "  " + Text(answer.whole), "   "};
-  if (answer.whole == 0) return {"  " + Text(answer.numerator), " " + Bar(b), " " + b};
-  return {"    " + Text(answer.numerator), "  " + Text(answer.whole) + Bar(b), "   " + b};
+  if (answer.numerator == 0) return {"    ", std::string("  ") + Text(answer.whole), "   "};
+  if (answer.whole == 0)
+    return {std::string("  ") + Text(answer.numerator), std::string(" ") + Bar(b),
+            std::string(" ") + b};
+  return {std::string("    ") + Text(answer.numerator),
+          std::string("  ") + Text(answer.whole) + Bar(b), std::string("   ") + b};
 }
 
 std::string_view SignText(AddSign sign) {
@@ -169,13 +175,14 @@ FractionExercise SameDenominatorLayout(std::int64_t n1, std::string_view op, std
       Bar(dt) + " " + std::string(op) + " " + Bar(dt) + "=",
       dt + "   " + dt,
   };
-  return WithAnswer(student, {" " + Lead(Text(a), dt), "--", " " + dt});
+  return WithAnswer(student, {std::string(" ") + Lead(Text(a), dt), "--", std::string(" ") + dt});
 }
 
 FractionExercise OneMinusLayout(std::int64_t n, std::int64_t d, std::int64_t a) {
   const std::string dt = Text(d);
-  const ThreeLines student = {"    " + Lead(Text(n), dt), "1 - " + Bar(dt) + "= ", "    " + dt};
-  return WithAnswer(student, {"  " + Lead(Text(a), dt), "--", "  " + dt});
+  const ThreeLines student = {std::string("    ") + Lead(Text(n), dt),
+                              std::string("1 - ") + Bar(dt) + "= ", std::string("    ") + dt};
+  return WithAnswer(student, {std::string("  ") + Lead(Text(a), dt), "--", std::string("  ") + dt});
 }
 
 FractionExercise SumAboveOneLayout(std::int64_t n1, std::int64_t n2, std::int64_t d,
@@ -186,7 +193,8 @@ FractionExercise SumAboveOneLayout(std::int64_t n1, std::int64_t n2, std::int64_
       Bar(dt) + " + " + Bar(dt) + "= ",
       dt + "   " + dt,
   };
-  return WithAnswer(student, {"   " + Lead(Text(a), dt), "1--", "   " + dt});
+  return WithAnswer(student,
+                    {std::string("   ") + Lead(Text(a), dt), "1--", std::string("   ") + dt});
 }
 
 FractionExercise MixedSameDenominatorLayout(std::int64_t w1, std::int64_t n1, std::string_view op,
@@ -198,12 +206,14 @@ FractionExercise MixedSameDenominatorLayout(std::int64_t w1, std::int64_t n1, st
   // A longer whole part of the answer moves its bar right; its numbers follow.
   const std::string shift = Blanks(wt.size() - 1);
   const ThreeLines student = {
-      " " + Lead(Text(n1), dt) + "   " + Lead(Text(n2), dt),
+      std::string(" ") + Lead(Text(n1), dt) + "   " + Lead(Text(n2), dt),
       Text(w1) + bb + " " + std::string(op) + Text(w2) + bb + "=",
-      " " + dt + "   " + dt,
+      std::string(" ") + dt + "   " + dt,
   };
-  return WithAnswer(student, {"  " + shift + Lead(Text(a), dt), wt + bb, "  " + shift + dt},
-                    /*separatorFollows=*/false);
+  return WithAnswer(
+      student,
+      {std::string("  ") + shift + Lead(Text(a), dt), wt + bb, std::string("  ") + shift + dt},
+      /*separatorFollows=*/false);
 }
 
 FractionExercise TwoFractionLayout(Fraction first, std::string_view op, Fraction second,
@@ -225,10 +235,10 @@ FractionExercise AbsoluteFirstLayout(Fraction first, std::string_view op, Fracti
   const std::string d2 = Text(second.denominator);
   const std::string gap = GapAround(op);
   const ThreeLines student = {
-      "|  " + PadR(Text(first.numerator), d1) + "|" + gap + PadR(Text(second.numerator), d2) +
-          "   ",
-      "|- " + Bar(d1) + "|" + " " + std::string(op) + " " + Bar(d2) + "  =",
-      "|  " + d1 + "|" + gap + d2 + "   ",
+      std::string("|  ") + PadR(Text(first.numerator), d1) + "|" + gap +
+          PadR(Text(second.numerator), d2) + "   ",
+      std::string("|- ") + Bar(d1) + "|" + " " + std::string(op) + " " + Bar(d2) + "  =",
+      std::string("|  ") + d1 + "|" + gap + d2 + "   ",
   };
   return WithAnswer(student, AnswerBlock(answer));
 }
@@ -237,12 +247,13 @@ FractionExercise TwoMixedLayout(const MixedNumber& first, std::string_view op,
                                 const MixedNumber& second, const MixedNumber& answer) {
   const std::string d1 = Text(first.denominator);
   const std::string d2 = Text(second.denominator);
-  const std::string gap = " " + GapAround(op);
+  const std::string gap = std::string(" ") + GapAround(op);
   const ThreeLines student = {
-      " " + PadR(Text(first.numerator), d1) + gap + PadR(Text(second.numerator), d2) + "   ",
+      std::string(" ") + PadR(Text(first.numerator), d1) + gap + PadR(Text(second.numerator), d2) +
+          "   ",
       Text(first.whole) + Bar(d1) + " " + std::string(op) + " " + Text(second.whole) + Bar(d2) +
           "  =",
-      " " + d1 + gap + d2 + "   ",
+      std::string(" ") + d1 + gap + d2 + "   ",
   };
   return WithAnswer(student, AnswerBlock(answer));
 }
@@ -267,12 +278,13 @@ FractionExercise ThreeFractionLayout(Fraction first, AddSign op2, Fraction secon
   const ThreeLines student = {
       Text(first.numerator) + "    " + Text(second.numerator) + "   " + Text(third.numerator) +
           "  ",
-      "-- " + std::string(SignText(op2)) + " -- " + std::string(SignText(op3)) + " --=",
+      std::string("-- ") + std::string(SignText(op2)) + " -- " + std::string(SignText(op3)) +
+          " --=",
       Text(first.denominator) + "   " + Text(second.denominator) + "   " + Text(third.denominator) +
           " ",
   };
-  return WithAnswer(student,
-                    {"   " + Text(answer.numerator), " ---", "   " + Text(answer.denominator)});
+  return WithAnswer(student, {std::string("   ") + Text(answer.numerator), " ---",
+                              std::string("   ") + Text(answer.denominator)});
 }
 
 FractionExercise ThreeMixedLayout(const MixedNumber& first, AddSign op2, const MixedNumber& second,
@@ -287,7 +299,8 @@ FractionExercise ThreeMixedLayout(const MixedNumber& first, AddSign op2, const M
   const std::string whole = hasFraction && answer.whole == 0 ? "" : Text(answer.whole);
   const std::string numerator = hasFraction ? Text(answer.numerator) : "";
   const std::string denominator = hasFraction ? Text(answer.denominator) : "";
-  return WithAnswer(student, {"  " + numerator, whole + "--", "  " + denominator});
+  return WithAnswer(student,
+                    {std::string("  ") + numerator, whole + "--", std::string("  ") + denominator});
 }
 
 }  // namespace mathsheets

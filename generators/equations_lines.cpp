@@ -31,7 +31,7 @@ EquationLine OneStepEquation(std::string_view op, std::int32_t first, std::int32
                              std::string_view gap) {
   const std::string x = unknown == UnknownOperand::First ? std::string(letter) : Text(first);
   const std::string y = unknown == UnknownOperand::Second ? std::string(letter) : Text(second);
-  const std::string rhs = "=" + Text(result);
+  const std::string rhs = std::string("=") + Text(result);
   return {x + std::string(op) + y + rhs + std::string(gap) + std::string(letter) + "=",
           Text(first) + std::string(op) + Text(second) + rhs};
 }
@@ -45,7 +45,7 @@ std::int32_t BracketRightSide(const BracketForm& form, std::int32_t e, std::int3
 std::string BracketEquation(const BracketForm& form, std::string_view letter, std::int32_t f,
                             std::int32_t p, std::int32_t q) {
   const std::string inner =
-      "(" + std::string(letter) + std::string(SignText(form.inside)) + Text(f) + ")";
+      std::string("(") + std::string(letter) + std::string(SignText(form.inside)) + Text(f) + ")";
   const std::string outside(SignText(form.outside));
   const std::string left =
       form.bracketsFirst ? inner + outside + Text(p) : Text(p) + outside + inner;

@@ -29,7 +29,8 @@ std::string Term(std::int32_t coefficient, std::string_view letter) {
 }  // namespace
 
 std::string SignedText(std::int32_t v) {
-  return (v < 0 ? "" : "+") + std::to_string(v);
+  std::string text = v < 0 ? "" : "+";
+  return text += std::to_string(v);
 }
 
 std::string LikeTermsLine(const LikeTerms& t) {
@@ -69,7 +70,7 @@ std::string NumbersAndLetterLine(const NumbersAndLetter& t) {
   for (std::int32_t place = 1; place <= 4; ++place) {
     std::string term =
         place == t.position
-            ? "+" + std::string(t.letter)
+            ? std::string("+") + std::string(t.letter)
             : SignedText(
                   t.numbers[static_cast<std::size_t>(place < t.position ? place - 1 : place - 2)]);
     line += place == 1 ? term.substr(1) : term;
