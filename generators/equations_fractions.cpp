@@ -4,26 +4,11 @@
 #include "common/factor_pair.h"
 #include "generators/equations_families.h"
 #include "generators/equations_lines.h"
+#include "generators/ordered_pair.h"
 
 namespace mathsheets::equations {
 
 namespace {
-
-// Larger number, smaller number and common divisor of one factor-pair drawing.
-struct OrderedPair {
-  std::int64_t larger;
-  std::int64_t smaller;
-  std::int64_t gcd;
-};
-
-// A fraction below one needs two different numbers.
-OrderedPair DrawUnequalPairB(MainModule& m, std::int32_t level) {
-  do {
-    m.pair = DrawFractionPairB(m.random, level, m.WidePrimes);
-  } while (m.pair.PairA == m.pair.PairB);
-  return {std::max(m.pair.PairA, m.pair.PairB), std::min(m.pair.PairA, m.pair.PairB),
-          m.pair.PairGcd};
-}
 
 // The product of the two smaller numbers over that of the two larger ones, each number taken
 // without its pair's common divisor, as a pupil cancels crosswise.
@@ -68,8 +53,8 @@ void LinearFractionMember(MainModule& m, WorksheetFiles& files, AddSign sign) {
 void DivideByFraction(MainModule& m, WorksheetFiles& files) {
   // Level 1 of the drawing has too few primes; a group not chosen yet counts as its first button.
   m.FractionLevel = std::clamp(m.MulDivLevel + 1, 2, 4);
-  const OrderedPair p1 = DrawUnequalPairB(m, m.FractionLevel);
-  const OrderedPair p2 = DrawUnequalPairB(m, m.FractionLevel);
+  const OrderedPair p1 = DrawOrderedPairB(m, m.FractionLevel);
+  const OrderedPair p2 = DrawOrderedPairB(m, m.FractionLevel);
   const Fraction x = SmallerOverLarger(p1, p2);
   WriteFractionExercise(files,
                         DivideByFractionLayout({p2.smaller, p1.larger}, {p1.smaller, p2.larger},
@@ -78,8 +63,8 @@ void DivideByFraction(MainModule& m, WorksheetFiles& files) {
 
 void TimesFraction(MainModule& m, WorksheetFiles& files) {
   m.FractionLevel = 2;
-  const OrderedPair p1 = DrawUnequalPairB(m, m.FractionLevel);
-  const OrderedPair p2 = DrawUnequalPairB(m, m.FractionLevel);
+  const OrderedPair p1 = DrawOrderedPairB(m, m.FractionLevel);
+  const OrderedPair p2 = DrawOrderedPairB(m, m.FractionLevel);
   WriteFractionExercise(files, TimesFractionLayout({p2.larger, p1.smaller}, {p2.smaller, p1.larger},
                                                    Reduced(SmallerOverLarger(p1, p2))));
 }

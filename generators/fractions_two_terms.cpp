@@ -5,6 +5,7 @@
 #include "common/factor_pair.h"
 #include "common/fraction_layout.h"
 #include "generators/fractions_families.h"
+#include "generators/ordered_pair.h"
 
 namespace mathsheets::fractions {
 
@@ -81,27 +82,6 @@ std::int32_t ChosenOrFirst(std::int32_t level) {
 
 std::int64_t DrawMixedWhole(MainModule& m, std::int32_t mixedLevel) {
   return Draw10(m.random, kMixedWholeSpan[static_cast<std::size_t>(mixedLevel - 1)], 10);
-}
-
-// Larger number, smaller number and common divisor of one factor-pair drawing.
-struct OrderedPair {
-  std::int64_t larger;
-  std::int64_t smaller;
-  std::int64_t gcd;
-
-  bool Shares(const FactorPairResult& p) const {
-    return p.PairA == larger || p.PairA == smaller || p.PairB == larger || p.PairB == smaller;
-  }
-};
-
-// A pair of two different numbers; with `avoid`, also sharing neither number with it.
-OrderedPair DrawOrderedPairB(MainModule& m, std::int32_t level,
-                             const OrderedPair* avoid = nullptr) {
-  do {
-    m.pair = DrawFractionPairB(m.random, level, m.WidePrimes);
-  } while (m.pair.PairA == m.pair.PairB || (avoid != nullptr && avoid->Shares(m.pair)));
-  return {std::max(m.pair.PairA, m.pair.PairB), std::min(m.pair.PairA, m.pair.PairB),
-          m.pair.PairGcd};
 }
 
 // The product of the two smaller numbers over the product of the two larger ones, each number
