@@ -1,7 +1,7 @@
 #include <iostream>
 #include <string_view>
 
-#include "cli/commands.h"
+#include "commands.h"
 
 namespace {
 

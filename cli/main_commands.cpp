@@ -2,14 +2,14 @@
 #include <filesystem>
 #include <iostream>
 
-#include "cli/commands.h"
+#include "commands.h"
 #include "common/io_error.h"
 #include "common/random.h"
 #include "generators/registry.h"
 #include "shell/catalog.h"
 #include "shell/main_run.h"
 #include "shell/main_selection.h"
-#include "shell/read_count.h"
+#include "worksheet/read_count.h"
 
 namespace mathsheets::cli {
 

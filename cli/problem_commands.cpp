@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "cli/commands.h"
+#include "commands.h"
 #include "common/io_error.h"
 #include "common/random.h"
-#include "shell/worksheet_files.h"
 #include "wordproblems/problem_catalog.h"
 #include "wordproblems/problem_run.h"
+#include "worksheet/worksheet_files.h"
 
 namespace mathsheets::cli {
 

@@ -53,7 +53,8 @@ std::string FourDigitExponent(int exponent) {
 std::string ScientificText(std::int64_t num, std::int64_t den) {
   if (den <= 0) return {};
   const char sign = num < 0 ? '-' : ' ';
-  const std::uint64_t n = num < 0 ? ~static_cast<std::uint64_t>(num) + 1 : num;
+  const std::uint64_t n =
+      num < 0 ? ~static_cast<std::uint64_t>(num) + 1 : static_cast<std::uint64_t>(num);
   const std::uint64_t d = static_cast<std::uint64_t>(den);
   if (n == 0)
     return std::string(1, sign) + "0." + std::string(kSignificantDigits - 1, '0') + "E+0000";

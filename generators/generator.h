@@ -3,7 +3,7 @@
 #include <span>
 
 #include "common/worksheet_output.h"
-#include "shell/main_module.h"
+#include "generators/main_module.h"
 
 namespace mathsheets {
 

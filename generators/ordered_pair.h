@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "shell/main_module.h"
+#include "generators/main_module.h"
 
 namespace mathsheets {
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DMATHSHEETS_SANITIZE=ON
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DMATHSHEETS_SANITIZE=ON -DMATHSHEETS_WERROR=ON
 cmake --build build-test -j2
 cd build-test
 ctest --output-on-failure -j2 --timeout 600

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "shell/main_module.h"
+#include "generators/main_module.h"
 
 namespace mathsheets {
 

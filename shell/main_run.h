@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "common/worksheet_output.h"
-#include "shell/main_module.h"
+#include "generators/main_module.h"
 #include "shell/main_selection.h"
-#include "shell/worksheet_files.h"
+#include "worksheet/worksheet_files.h"
 
 namespace mathsheets {
 

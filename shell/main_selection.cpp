@@ -1,6 +1,6 @@
 #include "shell/main_selection.h"
 
-#include "shell/read_count.h"
+#include "worksheet/read_count.h"
 
 namespace mathsheets {
 

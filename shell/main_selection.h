@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/main_module.h"
+#include "generators/main_module.h"
 
 namespace mathsheets {
 

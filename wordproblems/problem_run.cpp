@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "shell/read_count.h"
 #include "wordproblems/animation.h"
+#include "worksheet/read_count.h"
 
 namespace mathsheets {
 

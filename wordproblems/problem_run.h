@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "common/worksheet_output.h"
-#include "shell/worksheet_files.h"
 #include "wordproblems/problem_catalog.h"
 #include "wordproblems/problem_module.h"
+#include "worksheet/worksheet_files.h"
 
 namespace mathsheets {
 

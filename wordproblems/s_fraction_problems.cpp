@@ -125,7 +125,7 @@ ProblemInstance CinderellaText(const Cinderella& v) {
                             " час больше времени, которое она ";
   const std::string question =
       "потратила на мойку посуды. Сколько времени Золушка потратила на уборку";
-  Fraction total = Reduced(2 * v.c1 * v.b - v.c2 * v.a, v.a * v.b);
+  StoryFraction total = Reduced(2 * v.c1 * v.b - v.c2 * v.a, v.a * v.b);
   std::int32_t whole = 0;
   while (total.num > total.den) {
     ++whole;
@@ -165,7 +165,7 @@ TwoTimes DrawTwoTimes(ProblemModule& m, std::int32_t commonBase) {
 }
 
 // The part F done in one hour and the part done in `hours` hours, three blanks apart.
-std::string PartsText(Fraction perHour, std::int32_t hours) {
+std::string PartsText(StoryFraction perHour, std::int32_t hours) {
   return FractionText(perHour) + "   " + FractionText(Reduced(hours * perHour.num, perHour.den));
 }
 
@@ -201,7 +201,7 @@ void S12(ProblemModule& m) {
 }
 
 // What is left of a whole when the part f has gone.
-std::string RestText(Fraction f) {
+std::string RestText(StoryFraction f) {
   return FractionText(f.den - f.num, f.den);
 }
 

@@ -29,13 +29,13 @@ std::string_view LastTwoDigitsForm(std::int32_t count,
   return forms[2];
 }
 
-Fraction Reduced(std::int32_t num, std::int32_t den) {
+StoryFraction Reduced(std::int32_t num, std::int32_t den) {
   const std::int32_t g = Gcd(num, den);
   if (g > 1) return {num / g, den / g};
   return {num, den};
 }
 
-std::string FractionText(Fraction f) {
+std::string FractionText(StoryFraction f) {
   return FractionText(f.num, f.den);
 }
 

@@ -48,16 +48,17 @@ std::int32_t DrawAndMark(ProblemModule& m, PrimeUsed& used, std::int32_t n, std:
 std::string_view LastTwoDigitsForm(std::int32_t count,
                                    const std::array<std::string_view, 3>& forms);
 
-struct Fraction {
+// A fraction as a word problem states it ("3/4 of the way"), apart from the layout's fractions.
+struct StoryFraction {
   std::int32_t num = 0;
   std::int32_t den = 1;
 };
 
 // num/den divided by their greatest common divisor.
-Fraction Reduced(std::int32_t num, std::int32_t den);
+StoryFraction Reduced(std::int32_t num, std::int32_t den);
 
 // "num/den".
-std::string FractionText(Fraction f);
+std::string FractionText(StoryFraction f);
 std::string FractionText(std::int32_t num, std::int32_t den);
 
 // `units` of 10^-places written with a decimal comma and exactly `places` digits after it.

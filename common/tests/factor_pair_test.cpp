@@ -209,7 +209,8 @@ TEST(FactorPairTest, InvariantsOverManySeeds) {
       if (PrimeFactors(p).size() == 1) allPrimes.insert(p);
     EXPECT_EQ(primesSeen, allPrimes);
     std::set<std::size_t> allCounts;
-    for (std::int32_t c = e.commonMin; c <= e.commonMax; ++c) allCounts.insert(c);
+    for (std::int32_t c = e.commonMin; c <= e.commonMax; ++c)
+      allCounts.insert(static_cast<std::size_t>(c));
     EXPECT_EQ(commonCountsSeen, allCounts);
     // Equal numbers come only from a common part covering all factors.
     EXPECT_EQ(sawEqualNumbers, e.commonMax == e.factors);

@@ -20,7 +20,7 @@ using testing::ScriptedDraw;
 using testing::ScriptedRandom;
 using Lines = std::vector<std::string>;
 
-constexpr std::uint64_t kSeeds = 2000;
+constexpr std::uint64_t kSeeds = 1000;
 
 struct Exercise {
   Lines student;

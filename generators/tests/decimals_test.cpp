@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "generators/registry.h"
 #include "shell/catalog.h"
 #include "testing/rational.h"
 #include "testing/scripted_random.h"
@@ -20,23 +21,17 @@ using testing::ScriptedDraw;
 using testing::ScriptedRandom;
 using Lines = std::vector<std::string>;
 
-constexpr std::uint64_t kSeeds = 3000;
+constexpr std::uint64_t kSeeds = 1000;
 
 struct Exercise {
   Lines student;
   Lines teacher;
 };
 
-TaskGenerator DecimalGenerator(int number) {
-  for (const GeneratorBinding& b : DecimalGenerators())
-    if (b.number == number) return b.generator;
-  return nullptr;
-}
-
 Exercise Generate(int number, RandomSource& random) {
   MainModule m(random);
   MemoryWorksheet sheet;
-  const TaskGenerator generator = DecimalGenerator(number);
+  const TaskGenerator generator = FindTaskGenerator(number);
   EXPECT_NE(generator, nullptr) << "type " << number;
   if (generator != nullptr) generator(m, sheet.files);
   return {sheet.student.lines, sheet.teacher.lines};

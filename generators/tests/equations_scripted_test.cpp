@@ -7,6 +7,7 @@
 
 #include "generators/equations.h"
 #include "generators/equations_lines.h"
+#include "generators/registry.h"
 #include "testing/scripted_random.h"
 
 namespace mathsheets {
@@ -15,12 +16,6 @@ namespace {
 using testing::ScriptedDraw;
 using testing::ScriptedRandom;
 using Lines = std::vector<std::string>;
-
-TaskGenerator Generator(int number) {
-  for (const GeneratorBinding& b : EquationGenerators())
-    if (b.number == number) return b.generator;
-  return nullptr;
-}
 
 std::vector<ScriptedDraw> Join(std::initializer_list<std::vector<ScriptedDraw>> parts) {
   std::vector<ScriptedDraw> all;
@@ -70,7 +65,7 @@ Written Generate(int number, std::vector<ScriptedDraw> draws) {
   ScriptedRandom random(std::move(draws));
   MainModule m(random);
   MemoryWorksheet w;
-  Generator(number)(m, w.files);
+  FindTaskGenerator(number)(m, w.files);
   random.ExpectAllDrawn();
   return {w.student.lines, w.teacher.lines, m.FractionLevel};
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "generators/fractions.h"
+#include "generators/registry.h"
 #include "testing/scripted_random.h"
 
 namespace mathsheets {
@@ -14,12 +15,6 @@ namespace {
 using testing::ScriptedDraw;
 using testing::ScriptedRandom;
 using Lines = std::vector<std::string>;
-
-TaskGenerator Generator(int number) {
-  for (const GeneratorBinding& b : FractionGenerators())
-    if (b.number == number) return b.generator;
-  return nullptr;
-}
 
 // Draws of one factor pair: six prime draws (Random(range)), the common count, the extra factors.
 std::vector<ScriptedDraw> Pair(std::int32_t range, std::vector<std::int32_t> primes,
@@ -63,7 +58,7 @@ void ExpectExercise(int number, std::vector<ScriptedDraw> draws, const Lines& st
   MainModule m(random);
   if (levels) levels(m);
   MemoryWorksheet w;
-  Generator(number)(m, w.files);
+  FindTaskGenerator(number)(m, w.files);
   random.ExpectAllDrawn();
   Lines s = student;
   Lines t = teacher;

@@ -8,36 +8,16 @@
 #include <stdexcept>
 
 #include "common/random.h"
+#include "generators/registry.h"
 #include "generators/tests/fraction_lines.h"
+#include "testing/bounded_random.h"
 
 namespace mathsheets {
 namespace {
 
+using testing::BoundedRandom;
 using testing::ExerciseLines;
 using testing::Rational;
-
-TaskGenerator Generator(int number) {
-  for (const GeneratorBinding& b : FractionGenerators())
-    if (b.number == number) return b.generator;
-  return nullptr;
-}
-
-// Gives up after a budget of draws per exercise, so a rejection loop that cannot end fails the
-// test instead of hanging it.
-class BoundedRandom final : public RandomSource {
- public:
-  explicit BoundedRandom(std::uint64_t seed) : inner_(seed) {}
-  void Refill() { left_ = kBudget; }
-  std::int32_t Random(std::int32_t n) override {
-    if (--left_ < 0) throw std::runtime_error("the generator keeps drawing");
-    return inner_.Random(n);
-  }
-
- private:
-  static constexpr int kBudget = 100000;
-  Pcg32 inner_;
-  int left_ = kBudget;
-};
 
 struct Levels {
   std::int32_t fraction = 0;
@@ -57,7 +37,7 @@ void Apply(MainModule& m, const Levels& l) {
 
 ExerciseLines Run(int number, MainModule& m) {
   MemoryWorksheet w;
-  Generator(number)(m, w.files);
+  FindTaskGenerator(number)(m, w.files);
   return {w.student.lines, w.teacher.lines};
 }
 

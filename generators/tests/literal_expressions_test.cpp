@@ -265,7 +265,7 @@ TEST(ExpandBrackets, AnswerEqualsTheExerciseOverManySeeds) {
     ASSERT_EQ(s.student.size(), 1U);
     std::smatch m;
     ASSERT_TRUE(std::regex_match(s.student[0], m, exercise)) << s.student[0];
-    for (int g : {1, 2, 4, 6}) {
+    for (std::size_t g : {1U, 2U, 4U, 6U}) {
       EXPECT_GE(std::stoi(m[g]), 6) << s.student[0];
       EXPECT_LE(std::stoi(m[g]), 20) << s.student[0];
     }
@@ -391,7 +391,7 @@ TEST(ValueForLetter, ValueEqualsTheExpressionOverManySeeds) {
     EXPECT_TRUE(k >= 5 && k <= 24 && c >= 10 && c <= 19 && x >= 20 && x <= 39) << s.student[1];
     // Substitute x for the letter by hand and evaluate the number-only expression.
     std::string substituted = m[1].str();
-    substituted.replace(m[2].length(), 1, "(" + std::to_string(x) + ")");
+    substituted.replace(static_cast<std::size_t>(m[2].length()), 1, "(" + std::to_string(x) + ")");
     substituted.pop_back();
     const std::int64_t value = Evaluate(substituted, 0);
     EXPECT_EQ(s.teacher[0],
@@ -429,7 +429,7 @@ TEST(DistributiveTrick, AnswerIsTheValueAndAWholeNumberOfTensOverManySeeds) {
     std::smatch m;
     ASSERT_TRUE(std::regex_match(s.student[0], m, line)) << s.student[0];
     std::array<std::int64_t, 6> f{};
-    for (std::size_t j = 0; j < 6; ++j) f[j] = std::stoll(m[static_cast<int>(j) + 1]);
+    for (std::size_t j = 0; j < 6; ++j) f[j] = std::stoll(m[j + 1]);
     const std::int64_t value = f[0] * f[1] + f[2] * f[3] - f[4] * f[5];
     EXPECT_EQ(s.teacher.at(0), s.student[0] + std::to_string(value));
     EXPECT_EQ(value % 10, 0);

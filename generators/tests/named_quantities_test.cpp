@@ -19,7 +19,7 @@ namespace {
 using testing::ScriptedDraw;
 using testing::ScriptedRandom;
 
-constexpr int kSeeds = 3000;
+constexpr int kSeeds = 1000;
 
 using testing::Exercise;
 using testing::Generate;

@@ -23,7 +23,7 @@ using testing::ScriptedRandom;
 using Lines = std::vector<std::string>;
 using Draws = std::vector<ScriptedDraw>;
 
-constexpr std::uint64_t kSeeds = 2000;
+constexpr std::uint64_t kSeeds = 1000;
 
 struct Exercise {
   Lines student;
@@ -478,7 +478,7 @@ TEST(ProportionSeeds, EveryYIsTheFactorTimesItsXAndTheColumnsLineUp) {
     ASSERT_TRUE(std::regex_match(e.teacher[1], ys, row) && ys[1] == "y") << e.teacher[1];
     EXPECT_EQ(e.teacher[2], " ");
     std::vector<std::int64_t> x, y;
-    for (int i = 2; i <= 5; ++i) {
+    for (std::size_t i = 2; i <= 5; ++i) {
       const auto xi = Units(xs[i], 1);
       const auto yi = Units(ys[i], 1);
       ASSERT_TRUE(xi && yi) << e.teacher[0] << " / " << e.teacher[1];
@@ -504,7 +504,7 @@ TEST(ProportionSeeds, EveryYIsTheFactorTimesItsXAndTheColumnsLineUp) {
     }
     // The student's y row holds y_2 and y_4 under the columns of x_2 and x_4.
     std::string yRow = " y";
-    for (const int i : {3, 5}) {
+    for (const std::size_t i : {3U, 5U}) {
       yRow.resize(static_cast<std::size_t>(xs.position(i)), ' ');
       yRow += ys[i].str();
     }

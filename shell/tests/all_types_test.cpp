@@ -33,7 +33,8 @@ TEST(AllTypes, EveryGeneratorWritesEncodableLinesAtEveryLevel) {
   for (std::uint64_t seed = 0; seed < 60; ++seed) {
     random.Seed(seed);
     for (const OptionGroupInfo& group : kOptionGroups)
-      selection.RadioButtonClick(group.group, static_cast<int>(seed % group.buttons) + 1);
+      selection.RadioButtonClick(
+          group.group, static_cast<int>(seed % static_cast<std::uint64_t>(group.buttons)) + 1);
     module.VariantCount = 3;
     EncodingCheckSink student, teacher;
     WorksheetFiles files{student, teacher};

@@ -64,7 +64,8 @@ TEST_F(MainRunTest, EveryVariantHasItsHeaderAndFreshExercises) {
   EXPECT_EQ(teacher[5], "Вариант 2");
   const std::regex exercise(R"((\d+)\+(\d+)=)");
   for (int i : {2, 3, 4, 6, 7, 8}) {
-    EXPECT_TRUE(std::regex_match(student[static_cast<std::size_t>(i)], exercise)) << student[i];
+    EXPECT_TRUE(std::regex_match(student[static_cast<std::size_t>(i)], exercise))
+        << student[static_cast<std::size_t>(i)];
     EXPECT_EQ(teacher[static_cast<std::size_t>(i)].rfind(student[static_cast<std::size_t>(i)], 0),
               0U);
   }

@@ -140,10 +140,13 @@ TEST(S5, NextMeetingIsTheLeastCommonMultipleOfTheIntervalsLater) {
     EXPECT_TRUE(s[0] != s[1] && s[1] != s[2] && s[0] != s[2]);
     int met = -1;
     for (int d = 0; d < 7; ++d)
-      if (Contains(p.fileLines[1], std::string("бассейне ") + kOnDay[d] + ".")) met = d;
+      if (Contains(p.fileLines[1],
+                   std::string("бассейне ") + kOnDay[static_cast<std::size_t>(d)] + "."))
+        met = d;
     ASSERT_GE(met, 0);
     const auto n = std::lcm(std::lcm(s[0], s[1]), s[2]);
-    EXPECT_EQ(p.answerLine, std::string(kDay[(met + n) % 7]) + "  " + std::to_string(n) + " дн.");
+    EXPECT_EQ(p.answerLine, std::string(kDay[static_cast<std::size_t>((met + n) % 7)]) + "  " +
+                                std::to_string(n) + " дн.");
   });
 }
 

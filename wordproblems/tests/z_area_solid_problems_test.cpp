@@ -98,10 +98,10 @@ TEST(Z30ToZ42, AreasFromTheWrittenMeasuresOverTheirWholeRanges) {
 }
 
 TEST(Z37, WritesTheRectangleShortSideFirst) {
-  const ProblemInstance p = Scripted(37, {{79, 0}, {79, 78}, {49, 0}});
-  EXPECT_EQ(p.fileLines, (Lines{"Вычислите общую площадь квадрата со стороной 12 и "
-                                "прямоугольника со сторонами 2 и 14"}));
-  EXPECT_EQ(p.answerLine, "172");
+  const ProblemInstance worked = Scripted(37, {{79, 0}, {79, 78}, {49, 0}});
+  EXPECT_EQ(worked.fileLines, (Lines{"Вычислите общую площадь квадрата со стороной 12 и "
+                                     "прямоугольника со сторонами 2 и 14"}));
+  EXPECT_EQ(worked.answerLine, "172");
 }
 
 // The three different measures of a box problem; `line` is where they stand.
@@ -177,12 +177,12 @@ TEST(Z43, WorkedExampleRedrawsEqualMeasures) {
 }
 
 TEST(Z53Z54, SurfaceFromHeightWidthAndLength) {
-  const ProblemInstance p = Scripted(53, {{69, 0}, {39, 20}, {39, 10}});
-  EXPECT_EQ(p.fileLines,
+  const ProblemInstance worked = Scripted(53, {{69, 0}, {39, 20}, {39, 10}});
+  EXPECT_EQ(worked.fileLines,
             (Lines{"Высота прямоугольного параллелепипеда равна 11 см, что на 3 cм больше чем ",
                    "его ширина и в 4 раза меньше его длины. Вычислите площадь  поверхности ",
                    "параллелепипеда. "}));
-  EXPECT_EQ(p.answerLine, "1848");
+  EXPECT_EQ(worked.answerLine, "1848");
   const std::array<std::string, 3> times = {"", " раза", " раз"};
   for (const int index : {53, 54}) {
     ForManySeeds(index, [&](const ProblemInstance& p) {
@@ -231,10 +231,10 @@ TEST(Z57, SwapsLengthAndWidth) {
 }
 
 TEST(Z59Z60, FloorOfTheRoom) {
-  const ProblemInstance p = Scripted(59, {{39, 10}, {109, 0}, {109, 10}, {99, 0}, {99, 10}});
-  EXPECT_EQ(p.fileLines,
+  const ProblemInstance worked = Scripted(59, {{39, 10}, {109, 0}, {109, 10}, {99, 0}, {99, 10}});
+  EXPECT_EQ(worked.fileLines,
             (Lines{"Объем комнаты равен 120 м, а высота - 4 м. Найдите площадь пола."}));
-  EXPECT_EQ(p.answerLine, "30");
+  EXPECT_EQ(worked.answerLine, "30");
   for (const int index : {59, 60}) {
     const Range width = index == 59 ? Range{4, 14} : Range{14, 24};
     const Range length = index == 59 ? Range{5, 14} : Range{15, 24};

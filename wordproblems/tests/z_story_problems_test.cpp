@@ -77,14 +77,15 @@ TEST(Z2, AnswerAddsTheThreeFinds) {
 }
 
 TEST(Z3, CakesAndCheesecakesDifferAndAreRedrawnTogether) {
-  const ProblemInstance p = Scripted(3, {{29, 28}, {20, 1}, {10, 4}, {10, 4}, {10, 2}, {10, 7}});
-  EXPECT_EQ(p.fileLines,
+  const ProblemInstance worked =
+      Scripted(3, {{29, 28}, {20, 1}, {10, 4}, {10, 4}, {10, 2}, {10, 7}});
+  EXPECT_EQ(worked.fileLines,
             (Lines{"Крокодил Гена ко дню роджения свого друга Чебурашки приготовил",
                    "21 пирожок с повидлом, пирожные с кремом, которых было на 12 больше, чем "
                    "пирожков,",
                    "и ватрушки с сыром. Причем пирожных было на 17 меньше чем ватрушек. Сколько ",
                    "всего пирожков, пирожных и ватрушек было приготовлено ко дню роджения?"}));
-  EXPECT_EQ(p.answerLine, "104");
+  EXPECT_EQ(worked.answerLine, "104");
   ForManySeeds(3, [](const ProblemInstance& p) {
     ASSERT_EQ(p.fileLines.size(), 4u);
     const auto second = NumbersIn(p.fileLines[1]);
@@ -98,13 +99,13 @@ TEST(Z3, CakesAndCheesecakesDifferAndAreRedrawnTogether) {
 }
 
 TEST(Z4, ThreeShelves) {
-  const ProblemInstance p = Scripted(4, {{20, 1}, {10, 3}, {10, 3}, {10, 1}, {10, 2}});
-  EXPECT_EQ(p.fileLines,
+  const ProblemInstance worked = Scripted(4, {{20, 1}, {10, 3}, {10, 3}, {10, 1}, {10, 2}});
+  EXPECT_EQ(worked.fileLines,
             (Lines{"На одной полке было 21 книжка, на другой на 21 книжку больше, чем на первой,",
                    "а на третьей - на 22 книжки больше чем на первой и второй вместе. Сколько "
                    "книжек",
                    "было на трьех полках вместе?"}));
-  EXPECT_EQ(p.answerLine, "148");
+  EXPECT_EQ(worked.answerLine, "148");
   ForManySeeds(4, [](const ProblemInstance& p) {
     const auto first = NumbersIn(p.fileLines[0]);
     ASSERT_EQ(first.size(), 2u);
@@ -150,12 +151,12 @@ TEST(Z6, ArrivalIsDepartureAndTravelTimeWithoutTakingTheHoursRound) {
 
 TEST(Z7, DistanceFromThePairSums) {
   // z equal to y draws z again; z then equal to x draws all three again.
-  const ProblemInstance p = Scripted(
+  const ProblemInstance worked = Scripted(
       7, {{100, 10}, {100, 20}, {100, 20}, {100, 10}, {100, 1}, {100, 1}, {100, 1}, {100, 2}});
-  EXPECT_EQ(p.fileLines[1],
+  EXPECT_EQ(worked.fileLines[1],
             "проехал 202 км, за первый и третий день преодолел 203 км, а за второй "
             "и третий 203 км.");
-  EXPECT_EQ(p.answerLine, "304");
+  EXPECT_EQ(worked.answerLine, "304");
   ForManySeeds(7, [](const ProblemInstance& p) {
     ASSERT_EQ(p.fileLines.size(), 3u);
     const auto sums = NumbersIn(p.fileLines[1]);
@@ -171,13 +172,13 @@ TEST(Z7, DistanceFromThePairSums) {
 }
 
 TEST(Z8, FlowersOfTheSecondKind) {
-  const ProblemInstance p = Scripted(
+  const ProblemInstance worked = Scripted(
       8, {{69, 60}, {49, 40}, {49, 0}, {50, 5}, {50, 5}, {10, 0}, {50, 5}, {50, 6}, {10, 9}});
-  EXPECT_EQ(p.fileLines,
+  EXPECT_EQ(worked.fileLines,
             (Lines{"В саду Настя выращивали цветы. Известно, что ромашек и васильков было 111, а ",
                    "остальные - хризантемы, причем хризантем на 19 больше чем ромашек.",
                    "Сколько васильков было у Насти, если всего цветов было 185?"}));
-  EXPECT_EQ(p.answerLine, "56");
+  EXPECT_EQ(worked.answerLine, "56");
   ForManySeeds(8, [](const ProblemInstance& p) {
     const auto sum = NumbersIn(p.fileLines[0]).at(0), more = NumbersIn(p.fileLines[1]).at(0),
                total = NumbersIn(p.fileLines[2]).at(0);
@@ -189,15 +190,15 @@ TEST(Z8, FlowersOfTheSecondKind) {
 }
 
 TEST(Z9, NeverTwentyOnePassengers) {
-  const ProblemInstance p =
+  const ProblemInstance worked =
       Scripted(9, {{20, 0}, {10, 1}, {10, 1}, {10, 2}, {10, 0}, {10, 0}, {5, 0}});
-  EXPECT_EQ(p.fileLines,
+  EXPECT_EQ(worked.fileLines,
             (Lines{"На остановке в тролейбус зашло 22 пассажира, а вышло - 5. На другой "
                    "остановке вышло",
                    "25 пассажиров и вошло - 30. Cколько пассажиров было в тролейбусе до первой "
                    "остановки, ",
                    "если посла второй остановки их стало 52?"}));
-  EXPECT_EQ(p.answerLine, "30");
+  EXPECT_EQ(worked.answerLine, "30");
   const std::array<std::string, 3> forms = {" пассажир,", " пассажира,", " пассажиров,"};
   ForManySeeds(9, [&](const ProblemInstance& p) {
     const auto first = NumbersIn(p.fileLines[0]), second = NumbersIn(p.fileLines[1]);
@@ -245,12 +246,12 @@ TEST(Z11, ApplesOfTheFirstDay) {
 }
 
 TEST(Z12, LineStartsWithABlankAndNamesThePointInBothAlphabets) {
-  const ProblemInstance p = Scripted(12, {{39, 38}, {39, 0}, {140, 0}});
-  EXPECT_EQ(p.fileLines,
+  const ProblemInstance worked = Scripted(12, {{39, 38}, {39, 0}, {140, 0}});
+  EXPECT_EQ(worked.fileLines,
             (Lines{" На отрезке MB обозначили точку К. Расстояние между срединами отрезков MK i "
                    "BK",
                    " составляет 10 см. Какая длина отрезка MB?"}));
-  EXPECT_EQ(p.answerLine, "20");
+  EXPECT_EQ(worked.answerLine, "20");
   ForManySeeds(12, [](const ProblemInstance& p) {
     EXPECT_EQ(p.fileLines[0].rfind(" На отрезке ", 0), 0u);
     const auto d = NumbersIn(p.fileLines[1]).at(0);

@@ -42,7 +42,7 @@ inline std::int64_t AnswerOf(const ProblemInstance& instance) {
 
 // The form a Russian count takes, by its last two digits: 0 for "one", 1 for "two to four", 2 for
 // the rest (11 to 14 included).
-inline int FormAfter(std::int64_t n) {
+inline std::size_t FormAfter(std::int64_t n) {
   const std::int64_t lastTwo = n % 100, last = n % 10;
   if (lastTwo >= 11 && lastTwo <= 14) return 2;
   if (last == 1) return 0;
@@ -53,7 +53,7 @@ inline int FormAfter(std::int64_t n) {
 // Runs `check` on many fresh instances of problem `index`, after checking what every instance
 // must satisfy: lines that Windows-1251 can hold, the preview lines of the window, one answer.
 inline void ForManySeeds(int index, const std::function<void(const ProblemInstance&)>& check,
-                         int seeds = 1000) {
+                         int seeds = 500) {
   Pcg32 random(static_cast<std::uint64_t>(index) * 7919u);
   ProblemModule m(random);
   const bool failedBefore = ::testing::Test::HasFailure();

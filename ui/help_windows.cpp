@@ -1,4 +1,4 @@
-#include "windows/ui/help_windows.h"
+#include "ui/help_windows.h"
 
 #include <QLabel>
 #include <QPushButton>

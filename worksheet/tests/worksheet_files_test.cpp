@@ -1,4 +1,4 @@
-#include "shell/worksheet_files.h"
+#include "worksheet/worksheet_files.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -4,9 +4,9 @@
 #include <filesystem>
 
 #include "testing/worksheet_reading.h"
+#include "ui/catalog_window.h"
+#include "ui/help_windows.h"
 #include "windows/catalog_pages.h"
-#include "windows/ui/catalog_window.h"
-#include "windows/ui/help_windows.h"
 
 using namespace mathsheets;
 using namespace mathsheets::ui;

@@ -1,4 +1,4 @@
-#include "shell/ui/error_box.h"
+#include "ui/widgets/error_box.h"
 
 #include <QMessageBox>
 

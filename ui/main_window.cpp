@@ -1,4 +1,4 @@
-#include "shell/ui/main_window.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -14,10 +14,10 @@
 #include "shell/catalog.h"
 #include "shell/main_run.h"
 #include "shell/sample_preview.h"
-#include "shell/worksheet_files.h"
-#include "windows/ui/catalog_window.h"
-#include "windows/ui/help_windows.h"
-#include "wordproblems/ui/problem_window.h"
+#include "ui/catalog_window.h"
+#include "ui/help_windows.h"
+#include "ui/problem_window.h"
+#include "worksheet/worksheet_files.h"
 
 namespace mathsheets::ui {
 
@@ -68,11 +68,12 @@ Widget* Named(Widget* w, const QString& name) {
 
 }  // namespace
 
-TForm1::TForm1(const std::filesystem::path& workdir, Pcg32& random, ErrorBox errorBox,
-               QWidget* parent)
+TForm1::TForm1(const std::filesystem::path& workdir, Pcg32& random,
+               std::optional<std::uint64_t> seed, ErrorBox errorBox, QWidget* parent)
     : QMainWindow(parent),
       workdir_(workdir),
       random_(random),
+      seed_(seed),
       errorBox_(errorBox ? std::move(errorBox) : MessageBoxFor(this)),
       module_(random),
       selection_(module_) {
@@ -89,7 +90,10 @@ TForm1::TForm1(const std::filesystem::path& workdir, Pcg32& random, ErrorBox err
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
-  random_.Randomize();
+  if (seed_)
+    random_.Seed(*seed_);
+  else
+    random_.Randomize();
 
   auto* central = new QWidget(this);
   auto* outer = new QVBoxLayout(central);

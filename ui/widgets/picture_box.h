@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "shell/ui/error_box.h"
+#include "ui/widgets/error_box.h"
 
 namespace mathsheets::ui {
 
@@ -15,8 +15,9 @@ class PictureBox : public QLabel {
  public:
   explicit PictureBox(QWidget* parent = nullptr);
 
-  // Loads `name` (with "\" between folders) from `folder`. A file that cannot be opened is reported through `errorBox` as
-  // "Cannot open file "<full path>". <reason>." and leaves the box as it was; returns false then.
+  // Loads `name` (with "\" between folders) from `folder`. A file that cannot be opened is reported
+  // through `errorBox` as "Cannot open file "<full path>". <reason>." and leaves the box as it was;
+  // returns false then.
   bool Load(const std::filesystem::path& folder, std::string_view name, const ErrorBox& errorBox);
   bool hasPicture() const { return !original_.isNull(); }
   const QString& pictureName() const { return name_; }

@@ -6,13 +6,15 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <array>
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 
 #include "common/random.h"
-#include "shell/main_module.h"
+#include "generators/main_module.h"
 #include "shell/main_selection.h"
-#include "shell/ui/error_box.h"
-#include "shell/ui/picture_box.h"
+#include "ui/widgets/error_box.h"
+#include "ui/widgets/picture_box.h"
 
 namespace mathsheets::ui {
 
@@ -27,9 +29,10 @@ class TForm5;
 class TForm1 : public QMainWindow {
   Q_OBJECT
  public:
-  // `workdir` holds gen/, gen5/ and the pictures. An empty `errorBox` shows message boxes.
-  TForm1(const std::filesystem::path& workdir, Pcg32& random, ErrorBox errorBox = {},
-         QWidget* parent = nullptr);
+  // `workdir` holds gen/, gen5/ and the pictures. FormCreate seeds `random` with `seed`, or from
+  // the clock without one. An empty `errorBox` shows message boxes.
+  TForm1(const std::filesystem::path& workdir, Pcg32& random, std::optional<std::uint64_t> seed,
+         ErrorBox errorBox = {}, QWidget* parent = nullptr);
   ~TForm1() override;
 
   MainModule& module() { return module_; }
@@ -62,6 +65,7 @@ class TForm1 : public QMainWindow {
 
   std::filesystem::path workdir_;
   Pcg32& random_;
+  std::optional<std::uint64_t> seed_;
   ErrorBox errorBox_;
   MainModule module_;
   MainSelection selection_;

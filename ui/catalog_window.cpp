@@ -1,4 +1,4 @@
-#include "windows/ui/catalog_window.h"
+#include "ui/catalog_window.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

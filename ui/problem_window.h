@@ -10,8 +10,8 @@
 #include <filesystem>
 
 #include "common/random.h"
-#include "shell/ui/error_box.h"
-#include "shell/ui/picture_box.h"
+#include "ui/widgets/error_box.h"
+#include "ui/widgets/picture_box.h"
 #include "wordproblems/problem_module.h"
 
 namespace mathsheets::ui {

@@ -1,4 +1,4 @@
-#include "wordproblems/ui/problem_window.h"
+#include "ui/problem_window.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,14 +1,14 @@
-#include "wordproblems/ui/problem_window.h"
+#include "ui/problem_window.h"
 
 #include <QFont>
 #include <QResizeEvent>
 #include <string>
 
 #include "common/io_error.h"
-#include "shell/worksheet_files.h"
 #include "wordproblems/animation.h"
 #include "wordproblems/problem_catalog.h"
 #include "wordproblems/problem_run.h"
+#include "worksheet/worksheet_files.h"
 
 namespace mathsheets::ui {
 

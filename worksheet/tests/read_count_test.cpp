@@ -1,4 +1,4 @@
-#include "shell/read_count.h"
+#include "worksheet/read_count.h"
 
 #include <gtest/gtest.h>
 

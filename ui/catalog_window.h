@@ -6,8 +6,8 @@
 #include <array>
 #include <filesystem>
 
-#include "shell/ui/error_box.h"
-#include "shell/ui/picture_box.h"
+#include "ui/widgets/error_box.h"
+#include "ui/widgets/picture_box.h"
 #include "windows/marquee.h"
 
 namespace mathsheets::ui {

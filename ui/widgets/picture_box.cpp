@@ -1,4 +1,4 @@
-#include "shell/ui/picture_box.h"
+#include "ui/widgets/picture_box.h"
 
 #include <QFile>
 #include <QImage>
