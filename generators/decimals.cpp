@@ -133,20 +133,20 @@ void RandomPlaces(MainModule& m, WorksheetFiles& files) {
 }
 
 constexpr std::array<GeneratorBinding, 14> kBindings = {{
-    {13, &RandomPlaces<false>},
-    {14, &RandomPlaces<true>},
-    {15, &PointSum<0>},
-    {16, &PointSum<1>},
-    {17, &PointSum<2>},
-    {18, &PointSum<3>},
-    {19, &PointSum<4>},
-    {20, &PointSum<5>},
-    {21, &PointProduct<0>},
-    {22, &PointProduct<1>},
-    {23, &PointProduct<2>},
-    {59, &FractionToDecimal},
-    {60, &FractionToPeriod},
-    {98, &RoundDecimal},
+    {13, &RandomPlaces<false>},  // УмножениеД+
+    {14, &RandomPlaces<true>},   // ДелениеД+
+    {15, &PointSum<0>},          // СложениеД1
+    {16, &PointSum<1>},          // СложениеД2
+    {17, &PointSum<2>},          // СложениеД3
+    {18, &PointSum<3>},          // ВычитаниеД1
+    {19, &PointSum<4>},          // ВычитаниеД2
+    {20, &PointSum<5>},          // ВычитаниеД3
+    {21, &PointProduct<0>},      // УмножениеД1
+    {22, &PointProduct<1>},      // УмножениеД2
+    {23, &PointProduct<2>},      // УмножениеД3
+    {59, &FractionToDecimal},    // В десятичное
+    {60, &FractionToPeriod},     // Период
+    {98, &RoundDecimal},         // Округление
 }};
 
 }  // namespace

@@ -83,13 +83,13 @@ void CompareFractions(MainModule& m, WorksheetFiles& files) {
 }
 
 constexpr std::array<GeneratorBinding, 7> kBindings = {{
-    {48, &PairExercise<PairQuestion::Gcd>},
-    {49, &PairExercise<PairQuestion::Lcm>},
-    {58, &Factorisation<0>},
-    {66, &ReduceFraction},
-    {67, &CompareFractions},
-    {80, &Factorisation<1>},
-    {101, &Factorisation<2>},
+    {48, &PairExercise<PairQuestion::Gcd>},  // НОД
+    {49, &PairExercise<PairQuestion::Lcm>},  // НОК
+    {58, &Factorisation<0>},                 // Делители2
+    {66, &ReduceFraction},                   // СократитьД
+    {67, &CompareFractions},                 // СравнитьД
+    {80, &Factorisation<1>},                 // Делители1
+    {101, &Factorisation<2>},                // Делители 0
 }};
 
 }  // namespace

@@ -11,6 +11,7 @@ namespace {
 // the caption's number of digits; multiplication and division draw it on its own,
 // Random(secondSpan) + secondBase.
 struct DrillRow {
+  int number;  // in the catalog
   DrillOperation op;
   std::int32_t firstSpan;
   std::int32_t firstBase;
@@ -19,18 +20,18 @@ struct DrillRow {
 };
 
 constexpr std::array<DrillRow, 12> kDrills = {{
-    {DrillOperation::Addition, 60, 40, 25, 15},
-    {DrillOperation::Addition, 600, 400, 250, 150},
-    {DrillOperation::Addition, 6000, 4000, 2500, 1500},
-    {DrillOperation::Subtraction, 60, 40, 25, 15},
-    {DrillOperation::Subtraction, 600, 400, 250, 150},
-    {DrillOperation::Subtraction, 6000, 4000, 2500, 1500},
-    {DrillOperation::Multiplication, 90, 10, 90, 10},
-    {DrillOperation::Multiplication, 900, 100, 90, 10},
-    {DrillOperation::Multiplication, 900, 100, 900, 100},
-    {DrillOperation::Division, 90, 10, 90, 10},
-    {DrillOperation::Division, 900, 100, 90, 10},
-    {DrillOperation::Division, 900, 100, 900, 100},
+    {1, DrillOperation::Addition, 60, 40, 25, 15},             // Сложение2
+    {2, DrillOperation::Addition, 600, 400, 250, 150},         // Сложение3
+    {3, DrillOperation::Addition, 6000, 4000, 2500, 1500},     // Сложение4
+    {4, DrillOperation::Subtraction, 60, 40, 25, 15},          // Вычитание2
+    {5, DrillOperation::Subtraction, 600, 400, 250, 150},      // Вычитание3
+    {6, DrillOperation::Subtraction, 6000, 4000, 2500, 1500},  // Вычитание4
+    {7, DrillOperation::Multiplication, 90, 10, 90, 10},       // Умножение2
+    {8, DrillOperation::Multiplication, 900, 100, 90, 10},     // Умножение3
+    {9, DrillOperation::Multiplication, 900, 100, 900, 100},   // Умножение4
+    {10, DrillOperation::Division, 90, 10, 90, 10},            // Деление2
+    {11, DrillOperation::Division, 900, 100, 90, 10},          // Деление3
+    {12, DrillOperation::Division, 900, 100, 900, 100},        // Деление4
 }};
 
 template <std::size_t Row>
@@ -66,7 +67,7 @@ void Drill(MainModule& m, WorksheetFiles& files) {
 
 template <std::size_t... Rows>
 constexpr std::array<GeneratorBinding, sizeof...(Rows)> Bindings(std::index_sequence<Rows...>) {
-  return {{{static_cast<int>(Rows) + 1, &Drill<Rows>}...}};
+  return {{{kDrills[Rows].number, &Drill<Rows>}...}};
 }
 
 constexpr auto kBindings = Bindings(std::make_index_sequence<kDrills.size()>());

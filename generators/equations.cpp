@@ -17,20 +17,20 @@ void SixInTen(MainModule& m, WorksheetFiles& files) {
 }
 
 constexpr std::array<GeneratorBinding, 14> kBindings = {{
-    {34, &SumTwoDigit},
-    {35, &DifferenceTwoDigit},
-    {36, &SixInTen<&DifferenceTwoDigit, &SumTwoDigit>},
-    {37, &SumThreeDigit},
-    {38, &DifferenceThreeDigit},
-    {39, &SixInTen<&DifferenceThreeDigit, &SumThreeDigit>},
-    {40, &Product},
-    {41, &Quotient},
-    {42, &SixInTen<&Quotient, &Product>},
-    {61, &DivideByFraction},
-    {62, &TimesFraction},
-    {69, &LinearFraction},
-    {74, &AbsoluteValue},
-    {94, &Brackets},
+    {34, &SumTwoDigit},                                      // Уравнение+
+    {35, &DifferenceTwoDigit},                               // Уравнение-
+    {36, &SixInTen<&DifferenceTwoDigit, &SumTwoDigit>},      // Уравнение+-
+    {37, &SumThreeDigit},                                    // Уравнение+2
+    {38, &DifferenceThreeDigit},                             // Уравнение-2
+    {39, &SixInTen<&DifferenceThreeDigit, &SumThreeDigit>},  // Уравнение+-2
+    {40, &Product},                                          // УравнениеХ
+    {41, &Quotient},                                         // Уравнение:
+    {42, &SixInTen<&Quotient, &Product>},                    // УравнениеХ:
+    {61, &DivideByFraction},                                 // Уравнение:Д
+    {62, &TimesFraction},                                    // УравнениеХД
+    {69, &LinearFraction},                                   // Уравнение6
+    {74, &AbsoluteValue},                                    // УравнениеМ
+    {94, &Brackets},                                         // Уравнение()
 }};
 
 }  // namespace

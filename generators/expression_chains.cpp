@@ -15,8 +15,8 @@ void ChainExercise(MainModule& m, WorksheetFiles& files) {
 }
 
 constexpr std::array<GeneratorBinding, 2> kBindings = {{
-    {32, &ChainExercise<&ShortChainTemplates>},
-    {33, &ChainExercise<&LongChainTemplates>},
+    {32, &ChainExercise<&ShortChainTemplates>},  // Выражение1
+    {33, &ChainExercise<&LongChainTemplates>},   // Выражение2
 }};
 
 }  // namespace

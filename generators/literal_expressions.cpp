@@ -161,12 +161,12 @@ void DistributiveTrick(MainModule& m, WorksheetFiles& files) {
 }
 
 constexpr std::array<GeneratorBinding, 6> kBindings = {{
-    {75, &CollectLikeTerms},
-    {78, &ExpandBrackets},
-    {79, &TakeOutCommonFactor},
-    {92, &SimplifyNumbersAndLetter},
-    {93, &ValueForLetter},
-    {96, &DistributiveTrick},
+    {75, &CollectLikeTerms},          // Упростить
+    {78, &ExpandBrackets},            // Раскрыть
+    {79, &TakeOutCommonFactor},       // Винести
+    {92, &SimplifyNumbersAndLetter},  // Упростить
+    {93, &ValueForLetter},            // Значение_в
+    {96, &DistributiveTrick},         // Интеллект
 }};
 
 }  // namespace

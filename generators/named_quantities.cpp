@@ -99,13 +99,13 @@ void CompoundProduct(MainModule& m, WorksheetFiles& files) {
 }
 
 constexpr std::array<GeneratorBinding, 7> kBindings = {{
-    {87, &ConvenientSum},
-    {88, &ConvenientDifference},
-    {89, &CompoundSum<0>},
-    {90, &CompoundSum<1>},
-    {91, &CompoundSum<2>},
-    {95, &ConvenientProduct},
-    {97, &CompoundProduct},
+    {87, &ConvenientSum},         // Сложение_и
+    {88, &ConvenientDifference},  // Вычитание_и
+    {89, &CompoundSum<0>},        // Именованные1
+    {90, &CompoundSum<1>},        // Именованные2
+    {91, &CompoundSum<2>},        // Именованные3
+    {95, &ConvenientProduct},     // Умножение_и
+    {97, &CompoundProduct},       // Именованные4
 }};
 
 }  // namespace

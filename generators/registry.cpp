@@ -23,11 +23,11 @@ using GeneratorTable = std::array<TaskGenerator, kTaskKindCount + 1>;
 
 GeneratorTable BuildTable() {
   GeneratorTable table{};
-  for (auto family : {DrillGenerators(), FractionGenerators(), DivisibilityGenerators(),
-                      DecimalGenerators(), RomanGenerators(), EquationGenerators(),
-                      PercentRatioGenerators(), CircleGenerators(), NamedQuantityGenerators(),
-                      SignedNumberGenerators(), LiteralExpressionGenerators(),
-                      ExpressionChainGenerators()})
+  for (auto family :
+       {DrillGenerators(), FractionGenerators(), DivisibilityGenerators(), DecimalGenerators(),
+        RomanGenerators(), EquationGenerators(), PercentRatioGenerators(), CircleGenerators(),
+        NamedQuantityGenerators(), SignedNumberGenerators(), LiteralExpressionGenerators(),
+        ExpressionChainGenerators()})
     for (const GeneratorBinding& b : family)
       table[static_cast<std::size_t>(b.number)] = b.generator;
   return table;

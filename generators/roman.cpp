@@ -8,18 +8,19 @@ enum class RomanDirection { ToRoman, ToDecimal };
 
 // The number is Random(span) + base.
 struct RomanRow {
+  int number;  // in the catalog
   RomanDirection direction;
   std::int32_t span;
   std::int32_t base;
 };
 
 constexpr std::array<RomanRow, 6> kRomanRows = {{
-    {RomanDirection::ToRoman, 99, 1},
-    {RomanDirection::ToRoman, 899, 100},
-    {RomanDirection::ToRoman, 1999, 1000},
-    {RomanDirection::ToDecimal, 99, 1},
-    {RomanDirection::ToDecimal, 899, 100},
-    {RomanDirection::ToDecimal, 1999, 1000},
+    {81, RomanDirection::ToRoman, 99, 1},         // 10->X (1)
+    {82, RomanDirection::ToRoman, 899, 100},      // 10->X (2)
+    {83, RomanDirection::ToRoman, 1999, 1000},    // 10->X (3)
+    {84, RomanDirection::ToDecimal, 99, 1},       // X->10 (1)
+    {85, RomanDirection::ToDecimal, 899, 100},    // X->10 (2)
+    {86, RomanDirection::ToDecimal, 1999, 1000},  // X->10 (3)
 }};
 
 template <std::size_t Row>
@@ -40,7 +41,7 @@ void RomanExercise(MainModule& m, WorksheetFiles& files) {
 
 template <std::size_t... Rows>
 constexpr std::array<GeneratorBinding, sizeof...(Rows)> Bindings(std::index_sequence<Rows...>) {
-  return {{{static_cast<int>(Rows) + 81, &RomanExercise<Rows>}...}};
+  return {{{kRomanRows[Rows].number, &RomanExercise<Rows>}...}};
 }
 
 constexpr auto kBindings = Bindings(std::make_index_sequence<kRomanRows.size()>());

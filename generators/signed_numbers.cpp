@@ -130,18 +130,18 @@ void DecimalChain(MainModule& m, WorksheetFiles& files) {
 }
 
 constexpr std::array<GeneratorBinding, 12> kBindings = {{
-    {70, &AbsoluteValue<0>},
-    {71, &AbsoluteValue<1>},
-    {72, &AbsoluteValue<2>},
-    {73, &AbsoluteValue<3>},
-    {106, &IntegerChain<0>},
-    {107, &IntegerChain<1>},
-    {108, &IntegerChain<2>},
-    {109, &IntegerChain<3>},
-    {110, &DecimalChain<0>},
-    {111, &DecimalChain<1>},
-    {112, &DecimalChain<2>},
-    {113, &DecimalChain<3>},
+    {70, &AbsoluteValue<0>},  // СложениеМ
+    {71, &AbsoluteValue<1>},  // ВычитаниеМ
+    {72, &AbsoluteValue<2>},  // УмножениеМ
+    {73, &AbsoluteValue<3>},  // ДелениеМ
+    {106, &IntegerChain<0>},  // Рациональные
+    {107, &IntegerChain<1>},  // ration2
+    {108, &IntegerChain<2>},  // Ration3
+    {109, &IntegerChain<3>},  // Ration4
+    {110, &DecimalChain<0>},  // Ration5
+    {111, &DecimalChain<1>},  // Ration6
+    {112, &DecimalChain<2>},  // Ration7
+    {113, &DecimalChain<3>},  // Ration8
 }};
 
 }  // namespace

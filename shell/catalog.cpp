@@ -11,17 +11,8 @@ std::optional<int> FindNumber(Field field, int controlNumber) {
 }
 }  // namespace
 
-std::optional<int> TaskNumberOfCountBox(int edit) {
-  return FindNumber(&TaskKind::countBox, edit);
-}
-std::optional<int> TaskNumberOfCheckBox(int checkBox) {
-  return FindNumber(&TaskKind::checkBox, checkBox);
-}
 std::optional<int> TaskNumberOfSample(int sample) {
   return FindNumber(&TaskKind::sample, sample);
-}
-std::optional<int> TaskNumberOfButton(int button) {
-  return FindNumber(&TaskKind::button, button);
 }
 
 }  // namespace mathsheets

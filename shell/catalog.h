@@ -159,13 +159,7 @@ inline const TaskKind& TaskKindByNumber(int number) {
   return kTaskCatalog[static_cast<std::size_t>(number - 1)];
 }
 
-// The type whose count box is EditN, if any.
-std::optional<int> TaskNumberOfCountBox(int edit);
-// The type whose check box is CheckBoxN, if any.
-std::optional<int> TaskNumberOfCheckBox(int checkBox);
 // The first type that shows sample N, if any.
 std::optional<int> TaskNumberOfSample(int sample);
-// The type whose button is ButtonN, if any.
-std::optional<int> TaskNumberOfButton(int button);
 
 }  // namespace mathsheets

@@ -30,43 +30,44 @@ constexpr int kFirstStory = 17;
 constexpr int kStoryCount = 11;
 constexpr int kLevels = 3;
 
+// Story s is told at three levels of difficulty, as B17 + s, B28 + s and B39 + s.
 constexpr std::array<Story, kStoryCount> kStories = {
-    // Y has d fewer than X; how many do both have.
+    // B17, B28, B39: Y has d fewer than X; how many do both have.
     Told(2, 7, [](const ChildrenValues& v) { return 2 * v.a - v.d; },
          {"У {X} {a} {N(a)}, а y {Y} на {d} меньше. Cколько {N3} у детей? "}),
-    // Y has d more than X; how many do both have.
+    // B18, B29, B40: Y has d more than X; how many do both have.
     Told(2, 7, [](const ChildrenValues& v) { return 2 * v.a + v.d; },
          {"У {X} {a} {N(a)}, а y {Y} на {d} больше. Cколько {N3} у детей? "}),
-    // The counts of three children; how many in all.
+    // B19, B30, B41: The counts of three children; how many in all.
     Told(3, 8, [](const ChildrenValues& v) { return v.a + v.b + v.c; },
          {"У {X} {a} {N(a)}, у {Y} {b},  у {Z} {c}. Сколько {N3} у детей? "}),
-    // Y has d more than X, Z has e fewer than Y; how many has Z.
+    // B20, B31, B42: Y has d more than X, Z has e fewer than Y; how many has Z.
     Told(3, 8, [](const ChildrenValues& v) { return v.a + v.d - v.e; },
          {"У {X} {a} {N(a)}, у {Y} на {d} больше. A у {Z} на {e} меньше, чем у {Y}.",
           " Сколько {N3} у {Z}? "}),
-    // Y has d fewer than X, Z has e more than Y; how many has Z.
+    // B21, B32, B43: Y has d fewer than X, Z has e more than Y; how many has Z.
     Told(3, 8, [](const ChildrenValues& v) { return v.a - v.d + v.e; },
          {"У {X} {a} {N(a)}, у {Y} на {d} меньше. A у {Z} на {e} больше, чем у {Y}.",
           "Сколько {N3} у {Z}? "}),
-    // X and Y have a, give away d and get e; how many now.
+    // B22, B33, B44: X and Y have a, give away d and get e; how many now.
     Told(2, 8, [](const ChildrenValues& v) { return v.a - v.d + v.e; },
          {"У {X} и {Y} {a} {N(a)}. Они отдали {d} и взяли {e}. ", "Сколько {N3} стало у детей?"}),
-    // X, Y and Z have a together, X has d and Y has e; how many has Z.
+    // B23, B34, B45: X, Y and Z have a together, X has d and Y has e; how many has Z.
     Told(3, 8, [](const ChildrenValues& v) { return v.a - v.d - v.e; },
          {"У {X}, {Y} и {Z} {a} {N(a)}. Причем, у {X} {d}{join}{Y} {e}.", "Сколько {N3} у {Z}?"}),
-    // X has a, Y has b, together they give away e; how many are left.
+    // B24, B35, B46: X has a, Y has b, together they give away e; how many are left.
     Told(2, 8, [](const ChildrenValues& v) { return v.a + v.b - v.e; },
          {"У {X} {a} {N(a)}, у {Y} {b}.  Вместе они отдали {e} {N(e)}.",
           "Сколько всего {N3} у них осталось?"}),
-    // a were taken, what is left is d fewer; how many were there.
+    // B25, B36, B47: a were taken, what is left is d fewer; how many were there.
     Told(2, 8, [](const ChildrenValues& v) { return 2 * v.a - v.d; },
          {"У {X} и {Y} забрали {a} {N(a)}.  Причем, y них осталось на {d} меньше, чем забрали. ",
           "Сколько {N3} y детей было сначала?"}),
-    // a were taken, what is left is d more; how many were there.
+    // B26, B37, B48: a were taken, what is left is d more; how many were there.
     Told(2, 8, [](const ChildrenValues& v) { return 2 * v.a + v.d; },
          {"У {X} и {Y} забрали {a} {N(a)}.  Причем, y них осталось на {d} больше, чем забрали. ",
           "Сколько {N3} y детей было сначала?"}),
-    // Breakfast, lunch and what is left for dinner; how many were there.
+    // B27, B38, B49: Breakfast, lunch and what is left for dinner; how many were there.
     Told(
         0, 8, [](const ChildrenValues& v) { return v.a + v.b + v.c; },
         {"Мама оставила детям {N4}.",

@@ -44,18 +44,18 @@ struct TimesProblem {
 };
 
 constexpr std::array<TimesProblem, 12> kTimesProblems = {{
-    {50, &DrawTimesSmall, &kTimesMore},
-    {51, &DrawTimesSmall, &kTimesFewer},
-    {52, &DrawTimesSmall, &kHowManyTimesMore},
-    {53, &DrawTimesSmall, &kHowManyTimesFewer},
-    {54, &DrawTimesTens, &kTimesMore},
-    {55, &DrawTimesWide, &kTimesFewer},
-    {56, &DrawTimesTens, &kHowManyTimesMore},
-    {57, &DrawTimesTens, &kHowManyTimesFewer},
-    {67, &DrawTimesWide, &kTimesMore},
-    {68, &DrawTimesTens, &kTimesFewer},
-    {69, &DrawTimesWide, &kHowManyTimesMore},
-    {70, &DrawTimesWide, &kHowManyTimesFewer},
+    {50, &DrawTimesSmall, &kTimesMore},          // B50
+    {51, &DrawTimesSmall, &kTimesFewer},         // B51
+    {52, &DrawTimesSmall, &kHowManyTimesMore},   // B52
+    {53, &DrawTimesSmall, &kHowManyTimesFewer},  // B53
+    {54, &DrawTimesTens, &kTimesMore},           // B54
+    {55, &DrawTimesWide, &kTimesFewer},          // B55
+    {56, &DrawTimesTens, &kHowManyTimesMore},    // B56
+    {57, &DrawTimesTens, &kHowManyTimesFewer},   // B57
+    {67, &DrawTimesWide, &kTimesMore},           // B67
+    {68, &DrawTimesTens, &kTimesFewer},          // B68
+    {69, &DrawTimesWide, &kHowManyTimesMore},    // B69
+    {70, &DrawTimesWide, &kHowManyTimesFewer},   // B70
 }};
 
 static_assert(ChildrenTemplatesValid(kTimesMore.lines) &&

@@ -63,12 +63,6 @@ Catalog BuildCatalog() {
 
 }  // namespace
 
-ProblemFamily FamilyOf(int index) {
-  if (index < kFirstS) return ProblemFamily::Z;
-  if (index < kFirstB) return ProblemFamily::S;
-  return ProblemFamily::B;
-}
-
 std::span<const TWordProblem> WordProblemCatalog() {
   static const Catalog catalog = BuildCatalog();
   return catalog;

@@ -17,8 +17,6 @@ struct ProblemBinding {
   ProblemGenerator generator;
 };
 
-enum class ProblemFamily { Z, S, B };
-
 // One problem of the word-problem window. Button Index + 1 previews it, check box Index selects it.
 struct TWordProblem {
   int Index;  // 1..60 Z1..Z60, 61..98 S1..S38, 99..230 B1..B132
@@ -29,8 +27,6 @@ struct TWordProblem {
 inline constexpr int kZProblemCount = 60;
 inline constexpr int kSProblemCount = 38;
 inline constexpr int kBProblemCount = 132;
-
-ProblemFamily FamilyOf(int index);
 
 // The 230 problems in Index order.
 std::span<const TWordProblem> WordProblemCatalog();

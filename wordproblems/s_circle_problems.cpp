@@ -103,9 +103,9 @@ void S38(ProblemModule& m) {
 constexpr std::array<ProblemBinding, 6> kBindings = {{
     {SIndex(33), &S33},
     {SIndex(34), &S34},
-    {SIndex(35), &MillimetreCircleProblem<LengthText>},
-    {SIndex(36), &MillimetreCircleProblem<AreaText>},
-    {SIndex(37), &MillimetreCircleProblem<DiameterOfLengthText>},
+    {SIndex(35), &MillimetreCircleProblem<LengthText>},            // S35
+    {SIndex(36), &MillimetreCircleProblem<AreaText>},              // S36
+    {SIndex(37), &MillimetreCircleProblem<DiameterOfLengthText>},  // S37
     {SIndex(38), &S38},
 }};
 

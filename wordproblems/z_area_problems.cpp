@@ -28,19 +28,19 @@ struct AreaRow {
 };
 
 constexpr std::array<AreaRow, 13> kAreas = {{
-    {30, AreaShape::Rectangle, {{{39, 60, 1}, {39, 20, 1}}}},
-    {31, AreaShape::Square, {{{79, 20, 1}}}},
-    {32, AreaShape::Square, {{{79, 20, 4}}}},
-    {33, AreaShape::Square, {{{79, 120, 1}}}},
-    {34, AreaShape::Square, {{{79, 120, 4}}}},
-    {35, AreaShape::TwoSquares, {{{79, 20, 1}, {79, 100, 1}}}},
-    {36, AreaShape::TwoSquares, {{{79, 120, 1}, {79, 200, 1}}}},
-    {37, AreaShape::SquareAndRectangle, {{{79, 120, 1}, {79, 70, 1}, {49, 20, 1}}}},
-    {38, AreaShape::SquareAndRectangle, {{{79, 320, 1}, {79, 170, 1}, {49, 80, 1}}}},
-    {39, AreaShape::SquareAndRectangle, {{{779, 210, 1}, {79, 170, 1}, {49, 120, 1}}}},
-    {40, AreaShape::SquareAndRectangle, {{{779, 510, 1}, {79, 270, 1}, {49, 180, 1}}}},
-    {41, AreaShape::SquareAndRectangle, {{{79, 210, 10}, {49, 120, 10}, {49, 30, 10}}}},
-    {42, AreaShape::SquareAndRectangle, {{{79, 1210, 10}, {49, 520, 10}, {49, 230, 10}}}},
+    {30, AreaShape::Rectangle, {{{39, 60, 1}, {39, 20, 1}}}},                               // Z30
+    {31, AreaShape::Square, {{{79, 20, 1}}}},                                               // Z31
+    {32, AreaShape::Square, {{{79, 20, 4}}}},                                               // Z32
+    {33, AreaShape::Square, {{{79, 120, 1}}}},                                              // Z33
+    {34, AreaShape::Square, {{{79, 120, 4}}}},                                              // Z34
+    {35, AreaShape::TwoSquares, {{{79, 20, 1}, {79, 100, 1}}}},                             // Z35
+    {36, AreaShape::TwoSquares, {{{79, 120, 1}, {79, 200, 1}}}},                            // Z36
+    {37, AreaShape::SquareAndRectangle, {{{79, 120, 1}, {79, 70, 1}, {49, 20, 1}}}},        // Z37
+    {38, AreaShape::SquareAndRectangle, {{{79, 320, 1}, {79, 170, 1}, {49, 80, 1}}}},       // Z38
+    {39, AreaShape::SquareAndRectangle, {{{779, 210, 1}, {79, 170, 1}, {49, 120, 1}}}},     // Z39
+    {40, AreaShape::SquareAndRectangle, {{{779, 510, 1}, {79, 270, 1}, {49, 180, 1}}}},     // Z40
+    {41, AreaShape::SquareAndRectangle, {{{79, 210, 10}, {49, 120, 10}, {49, 30, 10}}}},    // Z41
+    {42, AreaShape::SquareAndRectangle, {{{79, 1210, 10}, {49, 520, 10}, {49, 230, 10}}}},  // Z42
 }};
 
 constexpr std::size_t MeasureCount(AreaShape shape) {

@@ -276,9 +276,9 @@ constexpr std::array<ProblemBinding, 16> kBindings = {{
     {21, &Z21},
     {22, &Z22},
     {23, &Z23},
-    {24, &IsoscelesProblem<IsoscelesPerimeterText>},
-    {25, &IsoscelesProblem<IsoscelesLegText>},
-    {26, &IsoscelesProblem<IsoscelesBaseText>},
+    {24, &IsoscelesProblem<IsoscelesPerimeterText>},  // Z24
+    {25, &IsoscelesProblem<IsoscelesLegText>},        // Z25
+    {26, &IsoscelesProblem<IsoscelesBaseText>},       // Z26
     {27, &Z27},
     {28, &Z28},
     {29, &Z29},

@@ -169,24 +169,24 @@ void RoomProblem(ProblemModule& m) {
 }
 
 constexpr std::array<ProblemBinding, 18> kBindings = {{
-    {43, &BoxProblem<VolumeText, Size::Small>},
-    {44, &BoxProblem<VolumeText, Size::Large>},
-    {45, &CubeProblem<CubeVolumeText, Size::Small>},
-    {46, &CubeProblem<CubeVolumeText, Size::Large>},
-    {47, &BoxProblem<SurfaceText, Size::Small>},
-    {48, &BoxProblem<SurfaceText, Size::Large>},
-    {49, &CubeProblem<CubeSurfaceText, Size::Small>},
-    {50, &CubeProblem<CubeSurfaceText, Size::Large>},
-    {51, &BoxProblem<EdgeSumText, Size::Small>},
-    {52, &BoxProblem<EdgeSumText, Size::Large>},
-    {53, &HeightWidthLengthProblem<Size::Small>},
-    {54, &HeightWidthLengthProblem<Size::Large>},
-    {55, &BoxProblem<EdgesAtVertexText, Size::Small>},
-    {56, &BoxProblem<EdgesAtVertexText, Size::Large>},
-    {57, &BoxProblem<HeightText, Size::Small>},
-    {58, &BoxProblem<HeightText, Size::Large>},
-    {59, &RoomProblem<Size::Small>},
-    {60, &RoomProblem<Size::Large>},
+    {43, &BoxProblem<VolumeText, Size::Small>},         // Z43
+    {44, &BoxProblem<VolumeText, Size::Large>},         // Z44
+    {45, &CubeProblem<CubeVolumeText, Size::Small>},    // Z45
+    {46, &CubeProblem<CubeVolumeText, Size::Large>},    // Z46
+    {47, &BoxProblem<SurfaceText, Size::Small>},        // Z47
+    {48, &BoxProblem<SurfaceText, Size::Large>},        // Z48
+    {49, &CubeProblem<CubeSurfaceText, Size::Small>},   // Z49
+    {50, &CubeProblem<CubeSurfaceText, Size::Large>},   // Z50
+    {51, &BoxProblem<EdgeSumText, Size::Small>},        // Z51
+    {52, &BoxProblem<EdgeSumText, Size::Large>},        // Z52
+    {53, &HeightWidthLengthProblem<Size::Small>},       // Z53
+    {54, &HeightWidthLengthProblem<Size::Large>},       // Z54
+    {55, &BoxProblem<EdgesAtVertexText, Size::Small>},  // Z55
+    {56, &BoxProblem<EdgesAtVertexText, Size::Large>},  // Z56
+    {57, &BoxProblem<HeightText, Size::Small>},         // Z57
+    {58, &BoxProblem<HeightText, Size::Large>},         // Z58
+    {59, &RoomProblem<Size::Small>},                    // Z59
+    {60, &RoomProblem<Size::Large>},                    // Z60
 }};
 
 }  // namespace

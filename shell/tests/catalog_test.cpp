@@ -34,11 +34,16 @@ TEST(TaskCatalog, EveryControlBelongsToExactlyOneType) {
 }
 
 TEST(TaskCatalog, ControlsFindTheirType) {
-  EXPECT_EQ(TaskNumberOfCountBox(64), 57);
-  EXPECT_EQ(TaskNumberOfCountBox(83), 76);
-  EXPECT_EQ(TaskNumberOfCountBox(4), std::nullopt);
-  EXPECT_EQ(TaskNumberOfCheckBox(116), 115);
-  EXPECT_EQ(TaskNumberOfButton(25), 14);
+  const auto numberWith = [](int TaskKind::*control, int n) -> std::optional<int> {
+    for (const TaskKind& kind : kTaskCatalog)
+      if (kind.*control == n) return kind.Number;
+    return std::nullopt;
+  };
+  EXPECT_EQ(numberWith(&TaskKind::countBox, 64), 57);
+  EXPECT_EQ(numberWith(&TaskKind::countBox, 83), 76);
+  EXPECT_EQ(numberWith(&TaskKind::countBox, 4), std::nullopt);
+  EXPECT_EQ(numberWith(&TaskKind::checkBox, 116), 115);
+  EXPECT_EQ(numberWith(&TaskKind::button, 25), 14);
 }
 
 TEST(TaskCatalog, CaptionsKeepTheirOwnSpelling) {
