@@ -1,6 +1,7 @@
 // B79..B86: the petals of two or three flowers, so many times more or fewer. The flowers are drawn
 // after the counts.
 #include <array>
+#include <span>
 
 #include "wordproblems/b_children_frame.h"
 #include "wordproblems/b_place_nouns.h"
