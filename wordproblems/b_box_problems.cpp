@@ -45,12 +45,14 @@ TaleCounts DrawPartAndTimes(ProblemModule& m) {
 }
 
 constexpr std::array<BoxProblem, 8> kBoxProblems = {{
+    // B89: k times more; how many together.
     {89,
      &DrawCountAndTimes,
      [](const TaleCounts& n) { return n.a + n.a * n.k <= 1000; },
      [](const TaleCounts& n) { return n.a + n.a * n.k; },
      {"В одном ящике {a} {N(a)}, а в другом в {k} {R(k)} больше. Cколько {N3}",
       "в обоих ящиках? "}},
+    // B90: k times more; how many more.
     {90,
      &DrawCountAndTimes,
      [](const TaleCounts& n) { return n.a * n.k - n.a <= 1000; },
@@ -58,6 +60,7 @@ constexpr std::array<BoxProblem, 8> kBoxProblems = {{
      {"В одном ящике {a} {N(a)}, а в дрyгом в {k} {R(k)} больше. Ha cколько {N3} во втором "
       "ящике больше,",
       "чем в первом? "}},
+    // B91: b times more, then c times more.
     {91,
      [](ProblemModule& m) {
        TaleCounts n;
@@ -70,18 +73,21 @@ constexpr std::array<BoxProblem, 8> kBoxProblems = {{
      [](const TaleCounts& n) { return n.a * n.b * n.c; },
      {"В одном ящике {a} {N(a)}, в дрyгом в {b} {R(b)} больше, а в третьем в {c} {R(c)}",
       " больше, чем во втором ящике. Сколько  {N3} в третьем ящике? "}},
+    // B92: k times fewer; how many together.
     {92,
      &DrawPartAndTimes,
      [](const TaleCounts& n) { return n.a + n.q <= 1000; },
      [](const TaleCounts& n) { return n.a + n.q; },
      {"В одном ящике {a} {N(a)}, а в дрyгом в {k} {R(k)} меньше. ",
       "Сколько  {N3} в обоих ящиках? "}},
+    // B93: k times fewer; how many more.
     {93,
      &DrawPartAndTimes,
      [](const TaleCounts& n) { return n.a - n.q <= 1000; },
      [](const TaleCounts& n) { return n.a - n.q; },
      {"В одном ящике {a} {N(a)}, a в дрyгом в {k} {R(k)} меньше. На сколько ",
       "{N3} в первом ящике больше, чем во втором? "}},
+    // B94: b times more, then c times fewer.
     {94,
      [](ProblemModule& m) {
        TaleCounts n;
@@ -96,6 +102,7 @@ constexpr std::array<BoxProblem, 8> kBoxProblems = {{
      {"В одном ящике {a} {N(a)}, во втором в {b} {R(b)} больше, а в третьем в {c} {R(c)} "
       "меньше, чем ",
       "во втором. Сколько {N3} в третьем ящике? "}},
+    // B95: b times fewer, then c times more.
     {95,
      [](ProblemModule& m) {
        TaleCounts n;
@@ -110,6 +117,7 @@ constexpr std::array<BoxProblem, 8> kBoxProblems = {{
      {"В одном ящике {a} {N(a)}, во втором в {b} {R(b)} меньше, а в третьем в {c} {R(c)} "
       "больше, чем ",
       "во втором. Сколько {N3} в третьем ящике? "}},
+    // B96: b times fewer, then c times fewer.
     {96,
      [](ProblemModule& m) {
        TaleCounts n;

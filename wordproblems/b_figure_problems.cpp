@@ -54,6 +54,7 @@ Tale RectangleByDifference(ProblemModule& m, std::int32_t p, std::int32_t q) {
 }
 
 constexpr std::array<FigureProblem, 16> kFigureProblems = {{
+    // B117: perimeter of a square.
     {117,
      [](ProblemModule& m) {
        Tale tale;
@@ -62,6 +63,7 @@ constexpr std::array<FigureProblem, 16> kFigureProblems = {{
      },
      [](const TaleCounts& n) { return 4 * n.s; },
      {"Длинна стороны квадрата равна {s} cм. Найдите периметр квадрата."}},
+    // B118: perimeter of a triangle.
     {118,
      [](ProblemModule& m) {
        return DrawTriangle(
@@ -70,6 +72,7 @@ constexpr std::array<FigureProblem, 16> kFigureProblems = {{
      },
      [](const TaleCounts& n) { return n.x + n.y + n.z; },
      {"Стороны треугольника равны {x} см, {y} см и {z} см. Найдите его периметр."}},
+    // B119: perimeter of an equilateral triangle.
     {119,
      [](ProblemModule& m) {
        Tale tale;
@@ -78,7 +81,7 @@ constexpr std::array<FigureProblem, 16> kFigureProblems = {{
      },
      [](const TaleCounts& n) { return 3 * n.s; },
      {"Сторона равностороннего треугольника равна {s} см.", "Найдите его периметр."}},
-    // The equal sides AC = AB are a.
+    // B120: a side of an isosceles triangle from its perimeter. The equal sides AC = AB are a.
     {120,
      [](ProblemModule& m) {
        Tale tale;
@@ -90,6 +93,7 @@ constexpr std::array<FigureProblem, 16> kFigureProblems = {{
      [](const TaleCounts& n) { return n.a; },
      {"Периметр треугольника ABC равен {P} см. AC=AB ",
       "Найдите длинну стороны AC, если CB={c} см."}},
+    // B121: the third side of a triangle from its perimeter.
     {121,
      [](ProblemModule& m) {
        const auto side = +[](ProblemModule& r) { return r.Random(19) + 10; };
@@ -100,6 +104,7 @@ constexpr std::array<FigureProblem, 16> kFigureProblems = {{
      [](const TaleCounts& n) { return n.z; },
      {"Одна сторона треугольника равна {x} см, другая - {y} см,",
       "а периметр - {P} см. Найдите длинну третьей стороны."}},
+    // B122: perimeter of a rectangle from a side and a difference.
     {122,
      [](ProblemModule& m) {
        const std::int32_t p = m.Random(9) + 10;
@@ -109,8 +114,8 @@ constexpr std::array<FigureProblem, 16> kFigureProblems = {{
      [](const TaleCounts& n) { return 2 * n.p + 2 * n.q; },
      {"Найдите периметр прямоугольника, если одна его сторона равна ",
       "{S} см, а другая на {d} см {W}."}},
-    // The other side is k times the side shown, or the side shown divided by k; the word after k
-    // is always "раза" (k is 2 to 4).
+    // B123: perimeter of a rectangle from a side and a multiplier. The other side is k times the
+    // side shown, or the side shown divided by k; the word after k is always "раза" (k is 2 to 4).
     {123,
      [](ProblemModule& m) {
        Tale tale;
@@ -131,6 +136,7 @@ constexpr std::array<FigureProblem, 16> kFigureProblems = {{
      [](const TaleCounts& n) { return 2 * n.p + 2 * n.k * n.p; },
      {"У прямоугольника одна сторона  равна {S} см, а другая -",
       "{W} в {k} раза. Найдите периметр прямоугольника."}},
+    // B124: side of a square from its perimeter.
     {124,
      [](ProblemModule& m) {
        Tale tale;
@@ -140,8 +146,9 @@ constexpr std::array<FigureProblem, 16> kFigureProblems = {{
      },
      [](const TaleCounts& n) { return n.s; },
      {"Периметр квадрата равен {P} см. Найдите длинну одной стороны."}},
-    // The sides p, r and m × p; the line names p or m × p with r, in either order, and says how
-    // the third side compares with the one it names.
+    // B125: perimeter of a triangle whose third side is a multiple or a part. The sides p, r and
+    // m × p; the line names p or m × p with r, in either order, and says how the third side
+    // compares with the one it names.
     {125,
      [](ProblemModule& m) {
        Tale tale;
@@ -163,6 +170,7 @@ constexpr std::array<FigureProblem, 16> kFigureProblems = {{
      [](const TaleCounts& n) { return n.p + n.r + n.m * n.p; },
      {"Первая сторона треугольника равна {S1} см, другая {S2} см, а третья",
       "сторона в {m} раза {W} чем {V}. Знайдите периметр треугольника."}},
+    // B126: area of a rectangle.
     {126,
      [](ProblemModule& m) {
        Tale tale;
@@ -172,6 +180,7 @@ constexpr std::array<FigureProblem, 16> kFigureProblems = {{
      },
      [](const TaleCounts& n) { return n.a * n.b; },
      {"У прямоугольника одна сторона  равна {a} см, а другая {b} см. Найдите его площадь."}},
+    // B127: a side of a rectangle from its area.
     {127,
      [](ProblemModule& m) {
        Tale tale;
@@ -186,6 +195,7 @@ constexpr std::array<FigureProblem, 16> kFigureProblems = {{
      [](const TaleCounts& n) { return n.b; },
      {"У прямоугольника одна сторона  равна {a}{u}, а его",
       "площадь равна {A}{Q}. Найдите длинну другой стороны."}},
+    // B128: area of a square.
     {128,
      [](ProblemModule& m) {
        Tale tale;
@@ -194,6 +204,7 @@ constexpr std::array<FigureProblem, 16> kFigureProblems = {{
      },
      [](const TaleCounts& n) { return n.s * n.s; },
      {"Сторона квадрата равна {s} см. Найдите площадь квадрата."}},
+    // B129: side of a square from its area.
     {129,
      [](ProblemModule& m) {
        Tale tale;
@@ -204,6 +215,7 @@ constexpr std::array<FigureProblem, 16> kFigureProblems = {{
      },
      [](const TaleCounts& n) { return n.s; },
      {"Площадь квадрата равна {A}{Q}. Найдите длинну стороны квадрата."}},
+    // B130: area of a rectangle from a side and a difference.
     {130,
      [](ProblemModule& m) {
        const std::int32_t p = m.Random(3) + 2;
@@ -213,6 +225,7 @@ constexpr std::array<FigureProblem, 16> kFigureProblems = {{
      [](const TaleCounts& n) { return n.p * n.q; },
      {"У прямоугольника одна сторона  равна {S} см, а другая - на {d} см {W}. Найдите его "
       "площадь."}},
+    // B131: area of a rectangle from a side and the perimeter.
     {131,
      [](ProblemModule& m) {
        Tale tale;
@@ -224,6 +237,7 @@ constexpr std::array<FigureProblem, 16> kFigureProblems = {{
      [](const TaleCounts& n) { return n.a * n.b; },
      {"Длинна стороны прямоугольника равна {a} см. Периметр ",
       "этого прямоугольника - {P} см. Найдите его площадь."}},
+    // B132: area of a square from its perimeter.
     {132,
      [](ProblemModule& m) {
        Tale tale;

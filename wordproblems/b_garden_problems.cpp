@@ -52,6 +52,7 @@ TaleCounts DrawShrinkingChain(ProblemModule& m) {
 constexpr std::string_view kGarden = "У саду растет {a} {U(a)}, {b} {V(b)}, {W4} и {Q4}. ";
 
 constexpr std::array<GardenProblem, 7> kGardenProblems = {{
+    // B105: W and Q more; how many U and Q.
     {105,
      &GardenTrees,
      &DrawGrowingChain,
@@ -59,6 +60,7 @@ constexpr std::array<GardenProblem, 7> kGardenProblems = {{
      [](const TaleCounts& n) { return n.a + n.b * n.d * n.e; },
      {kGarden, "Известно, что {W3} в {d} {R(d)} больше, чем {V3}, a {Q3} в {e} {R(e)}",
       " больше, чем {W3}. Сколько вcьего {U3} и {Q3} растет в саду?"}},
+    // B106: W and Q more; how many more U than Q.
     {106,
      &GardenFlowers,
      &DrawGrowingChain,
@@ -66,6 +68,7 @@ constexpr std::array<GardenProblem, 7> kGardenProblems = {{
      [](const TaleCounts& n) { return n.a - n.b * n.d * n.e; },
      {kGarden, "Известно, что {W3} в {d} {R(d)} больше, чем {V3}, a {Q3} в {e} {R(e)}",
       " больше, чем {W3}. На сколько в саду больше {U3}, чем {Q3}?"}},
+    // B107: W more, Q fewer; how many U and Q.
     {107,
      &GardenFlowers,
      &DrawPartOfW,
@@ -73,6 +76,7 @@ constexpr std::array<GardenProblem, 7> kGardenProblems = {{
      [](const TaleCounts& n) { return n.a + n.m * n.d; },
      {kGarden, "Известно, что {W3} в {d} {R(d)} больше, чем {V3}, a {Q3} в {e} {R(e)}",
       " меньше, чем {W3}. Сколько {U3} и {Q3} растет в саду?"}},
+    // B108: W and Q fewer; how many U and Q.
     {108,
      &GardenTrees,
      &DrawShrinkingChain,
@@ -82,6 +86,7 @@ constexpr std::array<GardenProblem, 7> kGardenProblems = {{
      [](const TaleCounts& n) { return n.a + n.m; },
      {kGarden, "Известно, что {W3} в {d} {R(d)} меньше, чем {V3}, a {Q3} в {e} {R(e)}",
       " меньше, чем {W3}. Сколько вcьего {U3} и {Q3} растет в саду?"}},
+    // B109: W and Q fewer; how many more U than Q.
     {109,
      &GardenTrees,
      &DrawShrinkingChain,
@@ -91,6 +96,7 @@ constexpr std::array<GardenProblem, 7> kGardenProblems = {{
      [](const TaleCounts& n) { return n.a - n.m; },
      {kGarden, "Известно, что {W3} в {d} {R(d)} меньше, чем {V3}, a {Q3} в {e} {R(e)}",
       " меньше, чем {W3}. На сколько больше {U3}, чем {Q3} растет в саду?"}},
+    // B110: W more, Q fewer; how many more U than Q.
     {110,
      &GardenFlowers,
      &DrawPartOfW,
@@ -101,6 +107,7 @@ constexpr std::array<GardenProblem, 7> kGardenProblems = {{
      [](const TaleCounts& n) { return n.a - n.m * n.d; },
      {kGarden, "Известно, что {W3} в {d} {R(d)} больше, чем {V3}, a {Q3} в {e} {R(e)}",
       " меньше, чем {W3}. На сколько больше {U3}, чем {Q3} растет в саду?"}},
+    // B112: as B110, with "y" for "в".
     {112,
      &GardenFlowers,
      &DrawPartOfW,

@@ -60,6 +60,7 @@ std::int32_t AnswerFourfoldChain(const TaleCounts& n) {
 }
 
 constexpr std::array<KidsGroupProblem, 13> kKidsGroupProblems = {{
+    // B97: Z has k times more than Y; how many all three.
     {97,
      3,
      7,
@@ -68,6 +69,7 @@ constexpr std::array<KidsGroupProblem, 13> kKidsGroupProblems = {{
      [](const TaleCounts& n) { return n.A + n.B + n.B * n.k; },
      {"У {X} {A} {N(A)}, y {Y} {B}, а у {Z} в {k} {R(k)} больше, чем у {Y}. Cколько {N3}",
       " у детей? "}},
+    // B98: Z has k times fewer than Y; how many all three.
     {98,
      3,
      7,
@@ -76,6 +78,7 @@ constexpr std::array<KidsGroupProblem, 13> kKidsGroupProblems = {{
      [](const TaleCounts& n) { return n.A + n.B + n.B / n.k; },
      {"У {X} {A} {N(A)}, y {Y} {B}, а у {Z} в {k} {R(k)} меньше, чем у {Y}. Cколько {N3}",
       " у детей? "}},
+    // B99: Z has k times fewer than Y; how many fewer than X and Y together.
     {99,
      3,
      8,
@@ -87,6 +90,7 @@ constexpr std::array<KidsGroupProblem, 13> kKidsGroupProblems = {{
      {"У {X} {A} {N(A)}, у {Y} {B}, a у {Z} в {k} {R(k)} меньше, чем у {Y}. На сколько {N3} у "
       "{Z}",
       "меньше, чем у {X} и {Y} вместе? "}},
+    // B100: Z has k times fewer than Y; how many fewer have Y and Z than X.
     {100,
      3,
      8,
@@ -98,6 +102,7 @@ constexpr std::array<KidsGroupProblem, 13> kKidsGroupProblems = {{
      {"У {X} {A} {N(A)}, у {Y} {B}, a у {Z} в {k} {R(k)} меньше, чем у {Y}. На сколько {N3} у "
       "{Y}",
       " и {Z} вместе меньше, чем у {X}? "}},
+    // B101: Z has k times fewer than Y; how many more have X and Z than Y.
     {101,
      3,
      8,
@@ -109,6 +114,7 @@ constexpr std::array<KidsGroupProblem, 13> kKidsGroupProblems = {{
      {"У {X} было {A} {N(A)}, у {Y} {B}, a у {Z} в {k} {R(k)} меньше, чем у {Y}. На сколько "
       "{N3} у {X}",
       " и {Z} вместе больше, чем у {Y}? "}},
+    // B102: Z has k times more than Y; how many more have X and Y than Z.
     {102,
      3,
      8,
@@ -120,6 +126,7 @@ constexpr std::array<KidsGroupProblem, 13> kKidsGroupProblems = {{
      [](const TaleCounts& n) { return n.A + n.B - n.B * n.k; },
      {"У {X} было {A} {N(A)}, у {Y} {B}, a у {Z} в {k} {R(k)} больше, чем у {Y}. На сколько ",
       "{N3} у {X} и {Y} вместе больше, чем у {Z}? "}},
+    // B103: Z has k times more than Y; how many more have X and Z than Y.
     {103,
      3,
      8,
@@ -131,6 +138,7 @@ constexpr std::array<KidsGroupProblem, 13> kKidsGroupProblems = {{
      [](const TaleCounts& n) { return n.A - n.B + n.B * n.k; },
      {"У {X} было {A} {N(A)}, у {Y} {B}, a у {Z} в {k} {R(k)} больше, чем у {Y}. На сколько ",
       "{N3} у {X} и {Z} вместе больше, чем у {Y}? "}},
+    // B104: Z has k times more than Y; how many more has X than Y and Z.
     {104,
      3,
      8,
@@ -142,7 +150,7 @@ constexpr std::array<KidsGroupProblem, 13> kKidsGroupProblems = {{
      [](const TaleCounts& n) { return n.A - n.B - n.B * n.k; },
      {"У {X} было {A} {N(A)}, у {Y} {B}, a у {Z} в {k} {R(k)} больше, чем у {Y}. На сколько ",
       "{N3} у {X} больше, чем у {Y} i {Z} вместе? "}},
-    // B111 and B113: the same story in four lines and in two.
+    // B111: more, more, fewer, in four lines.
     {111,
      4,
      8,
@@ -151,6 +159,7 @@ constexpr std::array<KidsGroupProblem, 13> kKidsGroupProblems = {{
      &AnswerFourfoldChain,
      {"У {X} {a} {N(a)}, y {Y} в {h} {R(h)}", " больше, у {Z} в {e} {R(e)} больше, чем у {Y}, а у ",
       "{W} в {q} {R(q)} меньше, чем у {Z}. Сколько ", "{N3} у {W}?"}},
+    // B113: more, more, fewer, in two lines.
     {113,
      4,
      8,
@@ -159,6 +168,7 @@ constexpr std::array<KidsGroupProblem, 13> kKidsGroupProblems = {{
      &AnswerFourfoldChain,
      {"У {X} {a} {N(a)}, y {Y} в {h} {R(h)} больше, у {Z} в {e} {R(e)} больше, чем у {Y}, а у ",
       "{W} в {q} {R(q)} меньше, чем у {Z}. Сколько {N3} у {W}?"}},
+    // B114: more, fewer, fewer.
     {114,
      4,
      8,
@@ -178,6 +188,7 @@ constexpr std::array<KidsGroupProblem, 13> kKidsGroupProblems = {{
      [](const TaleCounts& n) { return n.r * n.g; },
      {"У {X} {a} {N(a)}, y {Y} в {f} {R(f)} больше, у {Z} в {s} {R(s)} меньше, чем у {Y}, а у ",
       "{W} в {q} {R(q)} меньше, чем у {Z}. Сколько {N3} у {W}?"}},
+    // B115: fewer, fewer, fewer.
     {115,
      4,
      8,
@@ -194,6 +205,7 @@ constexpr std::array<KidsGroupProblem, 13> kKidsGroupProblems = {{
      [](const TaleCounts& n) { return n.r; },
      {"У {X} {a} {N(a)}, y {Y} в {s} {R(s)} меньше, у {Z} в {e} {R(e)} меньше, чем у {Y}, а у ",
       "{W} в {d} {R(d)} меньше, чем у {Z}. Сколько {N3} у {W}? "}},
+    // B116: more, more, more.
     {116,
      4,
      8,

@@ -40,6 +40,7 @@ TaleCounts DrawMultiple(ProblemModule& m) {
 }
 
 constexpr std::array<KidsTimesProblem, 8> kKidsTimesProblems = {{
+    // B71: Y has k times more; how many together.
     {71,
      2,
      &KidsOfC,
@@ -49,6 +50,7 @@ constexpr std::array<KidsTimesProblem, 8> kKidsTimesProblems = {{
      &DrawCountAndTimes,
      [](const TaleCounts& n) { return n.a + n.a * n.k; },
      {"У {X} {a} {N(a)}, а y {Y} в {k} {R(k)} больше. Cколько {N3} у детей? "}},
+    // B72: Y has k times more; how many more.
     {72,
      2,
      &KidsOfC,
@@ -58,6 +60,7 @@ constexpr std::array<KidsTimesProblem, 8> kKidsTimesProblems = {{
      &DrawCountAndTimes,
      [](const TaleCounts& n) { return n.a * n.k - n.a; },
      {"У {X} {a} {N(a)}, y {Y} в {k} {R(k)} больше. Ha cколько {N3}", " у {Y} больше, чем у {X}?"}},
+    // B73: Y has b times more, Z c times more than Y.
     {73,
      3,
      &KidsOfE,
@@ -76,6 +79,7 @@ constexpr std::array<KidsTimesProblem, 8> kKidsTimesProblems = {{
      [](const TaleCounts& n) { return n.a * n.b * n.c; },
      {"У {X} {a} {N(a)}, y {Y} в {b} {R(b)} больше, а у {Z} в {c} {R(c)} больше,",
       "чем у {Y}. Cколько {N3} у {Z}?"}},
+    // B74: Y has k times fewer; how many together.
     {74,
      2,
      &KidsOfC,
@@ -85,6 +89,7 @@ constexpr std::array<KidsTimesProblem, 8> kKidsTimesProblems = {{
      &DrawMultiple,
      [](const TaleCounts& n) { return n.a + n.q; },
      {"У {X} {a} {N(a)} а у {Y} в {k} {R(k)} меньше. Сколько {N3} у детей?"}},
+    // B75: Y has k times fewer; how many more has X.
     {75,
      2,
      &KidsOfE,
@@ -95,6 +100,7 @@ constexpr std::array<KidsTimesProblem, 8> kKidsTimesProblems = {{
      [](const TaleCounts& n) { return n.a - n.q; },
      {"У {X} {a} {N(a)}, a y {Y} в {k} {R(k)} меньше.",
       " Ha cколько {N3} y {X} больше, чем y {Y}?"}},
+    // B76: Y has b times more, Z c times fewer than Y.
     {76,
      3,
      &KidsOfC,
@@ -112,6 +118,7 @@ constexpr std::array<KidsTimesProblem, 8> kKidsTimesProblems = {{
      [](const TaleCounts& n) { return n.a * n.q; },
      {"У {X} {a} {N(a)}, y {Y} в {b} {R(b)} больше, а у {Z} в {c} {R(c)} меньше,",
       "чем у {Y}. Cколько {N3} у {Z}?"}},
+    // B77: Y has b times fewer, Z c times more than Y.
     {77,
      3,
      &KidsOfC,
@@ -129,6 +136,7 @@ constexpr std::array<KidsTimesProblem, 8> kKidsTimesProblems = {{
      [](const TaleCounts& n) { return n.c * n.q; },
      {"У {X} {a} {N(a)}, y {Y} в {b} {R(b)} меньше, а у {Z} в {c} {R(c)} больше,",
       "чем у {Y}. Cколько {N3} у {Z}?"}},
+    // B78: Y has b times fewer, Z c times fewer than Y.
     {78,
      3,
      &KidsOfC,

@@ -40,6 +40,7 @@ TaleCounts DrawPartAndTimes(ProblemModule& m) {
 }
 
 constexpr std::array<PetalProblem, 8> kPetalProblems = {{
+    // B79: k times more; how many together.
     {79,
      2,
      &DrawTensAndTimes,
@@ -47,6 +48,7 @@ constexpr std::array<PetalProblem, 8> kPetalProblems = {{
      [](const TaleCounts& n) { return n.a + n.a * n.k; },
      {"У {F1} {a} лепесточков, а y {F2} в {k} {R(k)} больше. Cколько лепесточков",
       "у цветов вместе?"}},
+    // B80: k times more; how many more.
     {80,
      2,
      &DrawTensAndTimes,
@@ -55,6 +57,7 @@ constexpr std::array<PetalProblem, 8> kPetalProblems = {{
      {"У {F1} {a} лепесточков, а y {F2} в {k} {R(k)} больше. Ha cколько лепесточков у {F2} "
       "больше, ",
       "чем у {F1}? "}},
+    // B81: b times more, then c times more.
     {81,
      3,
      [](ProblemModule& m) {
@@ -68,6 +71,7 @@ constexpr std::array<PetalProblem, 8> kPetalProblems = {{
      [](const TaleCounts& n) { return n.a * n.b * n.c; },
      {"У {F1} {a} лепесточков, y {F2} в {b} {R(b)} больше, a y {F3} в {c} {R(c)}",
       " больше, чем у {F2}. Сколько лепесточков у {F3}?"}},
+    // B82: k times fewer; how many together.
     {82,
      2,
      &DrawPartAndTimes,
@@ -75,6 +79,7 @@ constexpr std::array<PetalProblem, 8> kPetalProblems = {{
      [](const TaleCounts& n) { return n.a + n.q; },
      {"У {F1} {a} лепесточков, а y {F2} в {k} {R(k)} меньше. Сколько ",
       "лепесточков у цветов вместе?"}},
+    // B83: k times fewer; how many more.
     {83,
      2,
      &DrawPartAndTimes,
@@ -82,6 +87,7 @@ constexpr std::array<PetalProblem, 8> kPetalProblems = {{
      [](const TaleCounts& n) { return n.a - n.q; },
      {"У {F1} {a} лепесточков, а y {F2} в {k} {R(k)} меньше. На сколько лепесточков у ",
       "{F1} больше, чем у {F2}?"}},
+    // B84: b times more, then c times fewer.
     {84,
      3,
      [](ProblemModule& m) {
@@ -96,6 +102,7 @@ constexpr std::array<PetalProblem, 8> kPetalProblems = {{
      [](const TaleCounts& n) { return n.a * n.q; },
      {"У {F1} {a} лепесточков, y {F2} в {b} {R(b)} больше, а у {F3} в {c} {R(c)} меньше, чем",
       "у {F2}. Cколько лепесточков у {F3}?"}},
+    // B85: b times fewer, then c times more.
     {85,
      3,
      [](ProblemModule& m) {
@@ -110,6 +117,7 @@ constexpr std::array<PetalProblem, 8> kPetalProblems = {{
      [](const TaleCounts& n) { return n.c * n.q; },
      {"У {F1} {a} лепесточков, y {F2} в {b} {R(b)} меньше, а у {F3} в {c} {R(c)} больше,",
       "чем у {F2}. Cколько лепесточков у {F3}?"}},
+    // B86: b times fewer, then c times fewer.
     {86,
      3,
      [](ProblemModule& m) {

@@ -39,8 +39,10 @@ constexpr TaleTemplates kSchoolHasMore = {
     "{N3} в школьной библиотеке? "};
 
 constexpr std::array<PlaceProblem, 11> kPlaceProblems = {{
+    // B58: the school library has k times more books.
     {58, &DrawTimesTens, PlaceNouns::Books, TimesAgreement::TailKeep, PlaceAnswer::Product,
      kSchoolHasMore},
+    // B59: the school library has k times fewer books.
     {59,
      &DrawTimesTens,
      PlaceNouns::Books,
@@ -48,24 +50,28 @@ constexpr std::array<PlaceProblem, 11> kPlaceProblems = {{
      PlaceAnswer::Count,
      {"В домашней библиотеке {P} {N(P)}, a в школьной в {k} {R(k)} меньше. Сколько ",
       "{N3} в школьной библиотеке? "}},
+    // B60: k times more of the second tree.
     {60,
      &DrawTimesForest,
      PlaceNouns::Trees,
      TimesAgreement::TailKeep,
      PlaceAnswer::Product,
      {"В лесу {a} {U(a)} и в {k} {R(k)} больше {V3}. Cколько {V3} в лесу? "}},
+    // B61: k times fewer of the second tree.
     {61,
      &DrawTimesForest,
      PlaceNouns::Trees,
      TimesAgreement::TailKeep,
      PlaceAnswer::Count,
      {"В лесу {P} {U(P)} в в {k} {R(k)} меньше {V3}. Cколько {V3} в лесу?"}},
+    // B62: how many times fewer of the first tree.
     {62,
      &DrawTimesForest,
      PlaceNouns::Trees,
      TimesAgreement::TailKeep,
      PlaceAnswer::Count,
      {"В лесу {k} {U(k)} и {P} {V(P)}. В сколько раз в лесу меньше {U3} чем {V3}? "}},
+    // B63: k times fewer left after lunch.
     {63,
      &DrawTimesForest,
      PlaceNouns::Things,
@@ -74,8 +80,10 @@ constexpr std::array<PlaceProblem, 11> kPlaceProblems = {{
      {"В школьной столовой было {P} {N(P)}. После обеда осталось в {k} {R(k)} меньше. Cколько "
       "{N3}",
       " осталось?"}},
+    // B64: the school library has k times more books, with the forest's counts.
     {64, &DrawTimesForest, PlaceNouns::Books, TimesAgreement::TailKeep, PlaceAnswer::Product,
      kSchoolHasMore},
+    // B65: the home library has k times fewer books.
     {65,
      &DrawTimesForest,
      PlaceNouns::Books,
@@ -83,6 +91,7 @@ constexpr std::array<PlaceProblem, 11> kPlaceProblems = {{
      PlaceAnswer::Count,
      {"В школьной библиотеке {P} {N(P)}, a в домашней в {k} ",
       "{R(k)} меньше. Сколько {N3} в домашней библиотеке? "}},
+    // B66: how many times fewer books at home.
     {66,
      &DrawTimesForest,
      PlaceNouns::Books,
@@ -90,6 +99,7 @@ constexpr std::array<PlaceProblem, 11> kPlaceProblems = {{
      PlaceAnswer::Count,
      {"В домашней библиотеке {k} {N(k)}, a в школьной {P}. ",
       "В сколько раз в домашней библиотеке меньше {N3} чем в школьной? "}},
+    // B87: what both shifts made.
     {87,
      kBothShifts,
      PlaceNouns::Goods,
@@ -98,6 +108,7 @@ constexpr std::array<PlaceProblem, 11> kPlaceProblems = {{
      {"В первую смену на фабрике изготовили {a} {N(a)}, а во вторую в {k} {R(k)} больше. "
       "Cколько {N3}",
       "изготовили за две смены? "}},
+    // B88: how much more the second shift made.
     {88,
      kSecondMore,
      PlaceNouns::Goods,
