@@ -6,6 +6,12 @@ namespace mathsheets {
 
 namespace {
 
+const TaleCountSlot* FindTaleCount(std::string_view name) {
+  for (const TaleCountSlot& slot : kTaleCountSlots)
+    if (slot.name == name) return &slot;
+  return nullptr;
+}
+
 // The selector of a noun after a count. The totals (P, up to 999) follow the rule of the tail
 // that keeps 100, the counts that stand before a larger total (k) the rule that cuts every count
 // from 100, and the second plant of the garden writes its nominative plural after 21, 31, ...;
