@@ -3,6 +3,7 @@
 #include <array>
 
 #include "wordproblems/b_children_problems.h"
+#include "wordproblems/b_place_problems.h"
 #include "wordproblems/s_problems.h"
 #include "wordproblems/z_problems.h"
 
@@ -55,7 +56,7 @@ Catalog BuildCatalog() {
         index, std::string_view(caption.text.data(), caption.size), nullptr};
   }
   for (auto family : {ZStoryProblems(), ZPerimeterProblems(), ZAreaProblems(), ZSolidProblems(),
-                      SProblems(), BChildrenProblems()})
+                      SProblems(), BChildrenProblems(), BPlaceAndFigureProblems()})
     for (const ProblemBinding& b : family)
       catalog[static_cast<std::size_t>(b.index - 1)].Generator = b.generator;
   return catalog;

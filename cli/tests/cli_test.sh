@@ -53,5 +53,25 @@ check "negative seed exits 2" test $? -eq 2
 "$cli" >/dev/null 2>&1
 check "no command exits 2" test $? -eq 2
 
+# The word problems: every one can be previewed and run, B86 greets the student in Ukrainian.
+check "list-problems prints 230 problems" test "$("$cli" list-problems | wc -l)" -eq 230
+captions=$(for n in $(seq 58 66) $(seq 71 132); do printf 'B%s,' "$n"; done)
+captions=${captions%,}
+previews=true
+for caption in ${captions//,/ }; do
+  "$cli" preview "$caption" --seed 3 >/dev/null 2>&1 || previews=false
+done
+check "every later B problem previews" $previews
+mkdir -p "$work/p/gen"
+out_p=$("$cli" problems --dir "$work/p" --seed 9 --variants 300 --select "$captions")
+check "problems run succeeds" test $? -eq 0
+student_p=$(iconv -f CP1251 -t UTF-8 "$(echo "$out_p" | sed -n 1p)")
+teacher_p=$(iconv -f CP1251 -t UTF-8 "$(echo "$out_p" | sed -n 2p)")
+check "300 variants of 71 problems" test "$(grep -c $'^Задание [0-9]*\r$' <<<"$teacher_p")" -eq 21300
+# B86 is the 47th problem written, from B132 down.
+check "B86 greets the student in Ukrainian" \
+  test "$(grep -c $'^Завдання 47\r$' <<<"$student_p")" -eq 300
+check "and the teacher in Russian" test "$(grep -c $'^Задание 47\r$' <<<"$teacher_p")" -eq 300
+
 echo "cli: $passed passed, $failed failed"
 test "$failed" -eq 0

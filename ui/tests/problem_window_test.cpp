@@ -100,7 +100,9 @@ class ProblemWindowTest : public QObject {
       auto* box = w.Get<QCheckBox>(QString("CheckBox%1").arg(problem.Index));
       QCOMPARE(button->text().toStdString(), std::string(problem.Caption));
       QVERIFY(!box->isChecked());
-      QCOMPARE(box->isEnabled(), problem.Generator != nullptr);
+      // Every problem can be generated, so none is greyed out.
+      QVERIFY(box->isEnabled());
+      QVERIFY(button->isEnabled());
       // Each check box stands just left of its button, on the same row.
       QVERIFY(box->geometry().right() < button->geometry().left());
       QVERIFY(button->geometry().left() - box->geometry().right() < 10);
@@ -207,6 +209,25 @@ class ProblemWindowTest : public QObject {
     w.form.Timer1Timer();
     QCOMPARE(w.Frame(), QString("15.bmp"));
     QCOMPARE(w.errors, QStringList());
+  }
+
+  void B86GreetsTheStudentInUkrainianAndB132Previews() {
+    Workdir dir(true);
+    Window w(dir);
+    w.Get<QCheckBox>("CheckBox184")->click();
+    w.Get<QLineEdit>("Edit1")->setText("1");
+    w.Get<QPushButton>("Button232")->click();
+    QCOMPARE(w.errors, QStringList());
+    const QStringList s = Lines(dir.Files("zjobs_").at(0)), t = Lines(dir.Files("zjobt_").at(0));
+    // Stamp, header, task line, the two lines of the petals, a blank line.
+    QCOMPARE(s.size(), 6);
+    QCOMPARE(s[2], QString("Завдання 1"));
+    QCOMPARE(t[2], QString("Задание 1"));
+    QVERIFY(s[3].startsWith("У "));
+    QCOMPARE(t[5], QString::number(t[5].toInt()));
+    w.Get<QPushButton>("Button231")->click();  // B132
+    QVERIFY(w.Label(1).startsWith("Периметр квадрата равен "));
+    QVERIFY(w.Label(2).isEmpty());
   }
 
   void MissingFrameIsReportedOnceAndEndsTheAnimation() {

@@ -34,7 +34,9 @@ TEST(ProblemCatalog, HoldsTheThreeFamiliesInIndexOrder) {
   EXPECT_EQ(catalog[98].Caption, "B1");
   EXPECT_EQ(catalog[183].Caption, "B86");
   EXPECT_EQ(catalog[229].Caption, "B132");
-  for (int i = 1; i <= 60; ++i) EXPECT_NE(WordProblemByIndex(i).Generator, nullptr) << i;
+  // Every problem of the window can be generated, so no check box or button stays grey.
+  for (const TWordProblem& problem : catalog)
+    EXPECT_NE(problem.Generator, nullptr) << problem.Caption;
   EXPECT_EQ(WordProblemIndexByCaption("B132"), 230);
   EXPECT_EQ(WordProblemIndexByCaption("S7"), 67);
   EXPECT_EQ(WordProblemIndexByCaption("z1"), std::nullopt);
@@ -140,21 +142,20 @@ TEST(WriteProblemVariants, ABoxTickedTwiceLeavesTheProblemOut) {
 }
 
 TEST(WriteProblemVariants, ProblemsWithoutAGeneratorArePassedBy) {
+  std::vector<TWordProblem> catalog(WordProblemCatalog().begin(), WordProblemCatalog().end());
+  catalog[kZ2 - 1].Generator = nullptr;
   Pcg32 random(3);
   ProblemModule m(random);
   m.Selected.fill(1);
   MemoryWorksheet sheet;
-  WriteProblemVariants(m, 1, sheet.files);
+  WriteProblemVariants(m, 1, sheet.files, catalog);
   // Task numbers run on without gaps over the problems that can be generated.
   int tasks = 0;
   for (const std::string& line : sheet.student.lines)
     if (line.rfind("Задание ", 0) == 0 || line.rfind("Завдання ", 0) == 0) {
       EXPECT_EQ(line.substr(line.find(' ') + 1), std::to_string(++tasks));
     }
-  int generated = 0;
-  for (const TWordProblem& problem : WordProblemCatalog())
-    generated += problem.Generator != nullptr;
-  EXPECT_EQ(tasks, generated);
+  EXPECT_EQ(tasks, kWordProblemCount - 1);
 }
 
 // A catalog whose B86 writes one line, so the task lines can be seen whatever the B family has.
@@ -192,10 +193,6 @@ TEST(GenerateProblem, StartsEveryInstanceEmpty) {
   ASSERT_EQ(m.instance.previewLines.size(), 4u);
   EXPECT_EQ(PreviewProblem(m, kZ16).size(), 1u);
   EXPECT_EQ(m.instance.fileLines.size(), 1u);
-  // A problem still without a generator leaves nothing of the one before.
-  EXPECT_TRUE(PreviewProblem(m, kB86).empty());
-  EXPECT_TRUE(m.instance.fileLines.empty());
-  EXPECT_TRUE(m.instance.answerLine.empty());
 }
 
 class ProblemRunFiles : public ::testing::Test {
