@@ -88,8 +88,9 @@ class Planner {
       if (widest > bodyColumns)
         size = area_.width / (regular_.advance * static_cast<double>(widest));
     }
-    // A block that cannot stand whole on this page moves to the next, unless the page holds
-    // nothing but its variant's header: then it is taller than a page and is split anyway.
+    // A block that does not fit the rest of this page starts the next one. Under a lone variant
+    // header it stays, so the header is never left alone; only a block taller than the page is
+    // split.
     const double lineHeight = regular_.lineSpacing * size;
     const double gap = block.isProblem && pages_.HasBody() ? kGapBetweenProblems * lineHeight : 0;
     if (!pages_.Fits(gap + lineHeight * static_cast<double>(rows.size())) && pages_.HasBody())
