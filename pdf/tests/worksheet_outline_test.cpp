@@ -110,7 +110,7 @@ TEST(PlanPages, EveryLineInOrderInsideThePageAndEveryBlockWholeWhenItFits) {
   constexpr FontMeasure kRegular{0.6, 1.17, 0.93};
   constexpr FontMeasure kBold{0.6, 1.17, 0.93};
   Pcg32 random(12);
-  for (int seed = 0; seed < 200; ++seed) {
+  for (int seed = 0; seed < 100; ++seed) {
     const WorksheetOutline outline = RandomOutline(random);
     const PagePlan plan = PlanPages(outline, kArea, kRegular, kBold);
     ASSERT_GE(plan.bodyFontSize, kSmallestFontSize);
