@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,5 +29,11 @@ int MainCommand(const Arguments& args);
 int ListProblemsCommand(const Arguments& args);
 int ProblemsCommand(const Arguments& args);
 int PreviewCommand(const Arguments& args);
+
+// "pdf FILE.txt... [--out FILE.pdf]": the PDF of each worksheet file, beside it by default.
+int PdfCommand(const Arguments& args);
+// "--pdf" of a run: the PDFs of both files beside them, their paths printed student first.
+int WriteRunPdfs(const std::filesystem::path& studentFile,
+                 const std::filesystem::path& teacherFile);
 
 }  // namespace mathsheets::cli

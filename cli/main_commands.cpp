@@ -59,6 +59,7 @@ int MainCommand(const Arguments& args) {
   MainModule module(random);
   MainSelection selection(module);
   std::filesystem::path dir = ".";
+  bool pdf = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view option = args[i];
     if (option == "--dir") {
@@ -87,6 +88,8 @@ int MainCommand(const Arguments& args) {
       if (!group) throw UsageError{"unknown radio group " + std::string(name)};
       const auto& info = kOptionGroups[static_cast<std::size_t>(*group)];
       selection.RadioButtonClick(*group, ParseWhole(k, 1, info.buttons, "the radio button"));
+    } else if (option == "--pdf") {
+      pdf = true;
     } else {
       throw UsageError{"unknown option " + std::string(option)};
     }
@@ -94,6 +97,7 @@ int MainCommand(const Arguments& args) {
   try {
     const RunResult result = RunMainWorksheet(selection, dir, CurrentLocalDateTime());
     std::cout << result.studentPath.string() << '\n' << result.teacherPath.string() << '\n';
+    if (pdf) return WriteRunPdfs(result.studentPath, result.teacherPath);
     return kExitSuccess;
   } catch (const IoError& e) {
     std::cerr << e.BoxText() << '\n';

@@ -67,6 +67,7 @@ int ProblemsCommand(const Arguments& args) {
   random.Randomize();
   ProblemModule module(random);
   std::filesystem::path dir = ".";
+  bool pdf = false;
   std::string variants;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view option = args[i];
@@ -83,6 +84,8 @@ int ProblemsCommand(const Arguments& args) {
         if (ReportMissingGenerator(index)) return kExitUsage;
         ToggleSelected(module, index);
       }
+    } else if (option == "--pdf") {
+      pdf = true;
     } else {
       throw UsageError{"unknown option " + std::string(option)};
     }
@@ -91,6 +94,7 @@ int ProblemsCommand(const Arguments& args) {
     const ProblemRunResult result =
         RunProblemWorksheet(module, variants, dir, CurrentLocalDateTime());
     std::cout << result.studentPath.string() << '\n' << result.teacherPath.string() << '\n';
+    if (pdf) return WriteRunPdfs(result.studentPath, result.teacherPath);
     return kExitSuccess;
   } catch (const IoError& e) {
     std::cerr << e.BoxText() << '\n';

@@ -11,6 +11,7 @@
 
 #include "common/io_error.h"
 #include "generators/registry.h"
+#include "pdf/worksheet_pdf.h"
 #include "shell/catalog.h"
 #include "shell/main_run.h"
 #include "shell/sample_preview.h"
@@ -230,6 +231,9 @@ QWidget* TForm1::BuildTopStrip() {
     button1->setEnabled(true);
   });
   run->addWidget(checkBox4, 1, 2);
+  // Ticked, a run also writes the print-ready PDF of each file beside it.
+  checkBoxPdf_ = Named(new QCheckBox("PDF"), "CheckBoxPdf");
+  run->addWidget(checkBoxPdf_, 1, 3);
   layout->addLayout(run);
 
   pictures_[5] = Named(new PictureBox, "ImageZn");
@@ -335,7 +339,9 @@ QWidget* TForm1::BuildRow(int taskNumber) {
 
 void TForm1::Button1Click() {
   try {
-    RunMainWorksheet(selection_, workdir_, CurrentLocalDateTime());
+    const RunResult result = RunMainWorksheet(selection_, workdir_, CurrentLocalDateTime());
+    if (checkBoxPdf_->isChecked())
+      pdf::WriteWorksheetPdfPair(result.studentPath, result.teacherPath);
   } catch (const IoError& e) {
     errorBox_(QString::fromStdString(e.BoxText()));
   } catch (const std::exception& e) {

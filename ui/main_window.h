@@ -72,6 +72,7 @@ class TForm1 : public QMainWindow {
 
   std::array<QLineEdit*, kTaskKindCount> countBoxes_{};
   QLineEdit* edit4_ = nullptr;
+  QCheckBox* checkBoxPdf_ = nullptr;
   QLabel* label2_ = nullptr;
   QLabel* label3_ = nullptr;
   QLabel* label5_ = nullptr;

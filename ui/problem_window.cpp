@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/io_error.h"
+#include "pdf/worksheet_pdf.h"
 #include "wordproblems/animation.h"
 #include "wordproblems/problem_catalog.h"
 #include "wordproblems/problem_run.h"
@@ -88,21 +89,26 @@ void TForm3::BuildTopStrip() {
   edit1_->setObjectName("Edit1");
   edit1_->setGeometry(196, 8, 60, 28);
 
+  // Ticked, a run also writes the print-ready PDF of each file beside it.
+  checkBoxPdf_ = new QCheckBox("PDF", this);
+  checkBoxPdf_->setObjectName("CheckBoxPdf");
+  checkBoxPdf_->setGeometry(264, 8, 56, 28);
+
   button232_ = new QPushButton(this);
   button232_->setObjectName("Button232");
-  button232_->setGeometry(268, 8, 100, 28);
+  button232_->setGeometry(324, 8, 100, 28);
   connect(button232_, &QPushButton::clicked, this, &TForm3::Button232Click);
 
   button1_ = new QPushButton("X", this);
   button1_->setObjectName("Button1");
-  button1_->setGeometry(380, 8, 28, 28);
+  button1_->setGeometry(436, 8, 28, 28);
   connect(button1_, &QPushButton::clicked, this, &TForm3::Button1Click);
 
   // Label5 and Label6 stay empty; they keep their place in the strip.
   for (int i = 4; i < 6; ++i) {
     labels_[static_cast<std::size_t>(i)] = new QLabel(this);
     labels_[static_cast<std::size_t>(i)]->setObjectName(Name("Label", i + 1));
-    labels_[static_cast<std::size_t>(i)]->setGeometry(420 + (i - 4) * 120, 12, 110, 20);
+    labels_[static_cast<std::size_t>(i)]->setGeometry(476 + (i - 4) * 120, 12, 110, 20);
   }
 
   images_[3] = new PictureBox(this);
@@ -202,7 +208,10 @@ void TForm3::CheckBoxClick(int index) {
 
 void TForm3::Button232Click() {
   try {
-    RunProblemWorksheet(module_, edit1_->text().toStdString(), workdir_, CurrentLocalDateTime());
+    const ProblemRunResult result = RunProblemWorksheet(module_, edit1_->text().toStdString(),
+                                                        workdir_, CurrentLocalDateTime());
+    if (checkBoxPdf_->isChecked())
+      pdf::WriteWorksheetPdfPair(result.studentPath, result.teacherPath);
   } catch (const IoError& e) {
     errorBox(QString::fromStdString(e.BoxText()));
   }

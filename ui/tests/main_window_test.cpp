@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QtTest>
 #include <filesystem>
+#include <set>
 
 #include "shell/catalog.h"
 #include "testing/worksheet_reading.h"
@@ -138,6 +139,42 @@ class MainWindowTest : public QObject {
       files.push_back(e.path());
     QCOMPARE(files.size(), std::size_t{2});
     for (const auto& f : files) QCOMPARE(testing::WorksheetLines(f).size(), std::size_t{5});
+  }
+
+  void PdfBoxAddsAPdfBesideEachFileAndAFailedOneIsReported() {
+    const auto dir = PreparedWorkdir("pdf", true);
+    Window w(dir);
+    auto* pdf = w.Get<QCheckBox>("CheckBoxPdf");
+    QCOMPARE(pdf->text(), QString("PDF"));
+    QVERIFY(!pdf->isChecked());
+    pdf->click();
+    w.Get<QCheckBox>("CheckBox1")->click();
+    QTest::keyClicks(w.Get<QLineEdit>("Edit1"), "3");
+    QTest::keyClicks(w.Get<QLineEdit>("Edit4"), "2");
+    const auto gen = [&dir] {
+      std::set<std::filesystem::path> files;
+      for (const auto& e : std::filesystem::directory_iterator(dir / "gen")) files.insert(e.path());
+      return files;
+    };
+    std::set<std::filesystem::path> files;
+    do {  // again when the clock's minute turns between the two runs
+      w.Get<QPushButton>("Button1")->click();
+      QCOMPARE(w.errors, QStringList());
+      files = gen();
+      QCOMPARE(files.size(), std::size_t{4});
+      for (const auto& f : files) {
+        if (f.extension() != ".pdf") continue;
+        QVERIFY(files.count(std::filesystem::path(f).replace_extension(".txt")) == 1);
+        QCOMPARE(testing::FileBytes(f).substr(0, 5), std::string("%PDF-"));
+        // A folder in the PDF's place makes the next run's PDF fail.
+        std::filesystem::remove(f);
+        std::filesystem::create_directory(f);
+      }
+      w.Get<QPushButton>("Button1")->click();
+    } while (gen() != files);
+    QCOMPARE(w.errors, QStringList{"Invalid filename."});
+    for (const auto& f : files)
+      if (f.extension() == ".txt") QCOMPARE(testing::WorksheetLines(f).size(), std::size_t{9});
   }
 
   void RunWithoutGenShowsInvalidFilename() {

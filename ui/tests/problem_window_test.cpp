@@ -230,6 +230,23 @@ class ProblemWindowTest : public QObject {
     QVERIFY(w.Label(2).isEmpty());
   }
 
+  void PdfBoxAddsAPdfBesideEachFile() {
+    Workdir dir(true);
+    Window w(dir);
+    auto* pdf = w.Get<QCheckBox>("CheckBoxPdf");
+    QVERIFY(!pdf->isChecked());
+    pdf->click();
+    w.Get<QCheckBox>("CheckBox1")->click();
+    w.Get<QLineEdit>("Edit1")->setText("1");
+    w.form.Button232Click();
+    QCOMPARE(w.errors, QStringList());
+    for (const char* prefix : {"zjobs_", "zjobt_"}) {
+      const auto files = dir.Files(prefix);
+      QCOMPARE(files.size(), std::size_t{2});
+      QCOMPARE(files[0].stem(), files[1].stem());
+    }
+  }
+
   void MissingFrameIsReportedOnceAndEndsTheAnimation() {
     Workdir dir(true, {"15a.bmp"});
     Window w(dir);
