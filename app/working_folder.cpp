@@ -1,5 +1,6 @@
 #include "app/working_folder.h"
 
+#include <initializer_list>
 #include <random>
 #include <system_error>
 
@@ -9,20 +10,23 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Quoted(const fs::path& path) {
-  return "«" + path.string() + "»";
+// Texts are built by appending: optimised GCC 12 builds warn falsely about "a" + s + "b" chains.
+std::string Appended(std::initializer_list<std::string_view> pieces) {
+  std::string text;
+  for (const std::string_view piece : pieces) text += piece;
+  return text;
 }
 
-WorkingFolderError Failure(const fs::path& folder, const std::string& reason) {
-  return WorkingFolderError("Не удалось подготовить рабочую папку " + Quoted(folder) + ": " +
-                            reason);
+WorkingFolderError Failure(const fs::path& folder, std::string_view reason) {
+  return WorkingFolderError(
+      Appended({"Не удалось подготовить рабочую папку «", folder.string(), "»: ", reason}));
 }
 
 // A hidden sibling of `folder` that no other start of the program picks at the same moment.
 fs::path StagingFolderFor(const fs::path& folder) {
   std::random_device entropy;
   return folder.parent_path() /
-         ("." + folder.filename().string() + ".new-" + std::to_string(entropy()));
+         Appended({".", folder.filename().string(), ".new-", std::to_string(entropy())});
 }
 
 }  // namespace
@@ -39,7 +43,7 @@ fs::path PrepareHomeWorkingFolder(const fs::path& home, const fs::path& share) {
   if (fs::is_directory(status)) return folder;
   if (fs::exists(status)) throw Failure(folder, "на этом месте уже есть файл, а не папка");
   if (!fs::is_directory(share)) {
-    throw Failure(folder, "не найдены файлы примеров и рисунки " + Quoted(share));
+    throw Failure(folder, Appended({"не найдены файлы примеров и рисунки «", share.string(), "»"}));
   }
 
   const fs::path staging = StagingFolderFor(folder);

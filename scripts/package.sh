@@ -6,6 +6,8 @@ cd "$(dirname "$0")/.."
 # dpkg-dev and file: CPack computes Depends with dpkg-shlibdeps; lintian checks the result.
 scripts/install-deps.sh dpkg-dev file lintian
 build=build-package
+# Every hardening feature Debian offers, immediate binding included.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DMATHSHEETS_TESTS=OFF \
   -DCMAKE_INSTALL_PREFIX=/usr \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
