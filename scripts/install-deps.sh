@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs what building and testing need on Debian, when it is missing.
+# Installs what building and testing need on Debian, when it is missing, and the packages named
+# as arguments.
 set -euo pipefail
-packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev fonts-dejavu-core poppler-utils)
+packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev fonts-dejavu-core poppler-utils
+  desktop-file-utils "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
