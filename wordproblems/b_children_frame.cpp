@@ -89,13 +89,7 @@ std::vector<std::string> ChildrenLines(const ChildrenTemplates& templates, const
                                        const Nouns<8>& nouns, const ChildrenValues& v,
                                        std::int32_t& nounClass, std::int32_t& timesClass) {
   const LineContext context{names, EntryAt(nouns, v.t), v, nounClass, timesClass};
-  std::vector<std::string> lines;
-  for (std::string_view pattern : templates) {
-    if (pattern.empty()) break;
-    lines.push_back(
-        RenderTemplate(pattern, [&](std::string_view name) { return Slot(context, name); }));
-  }
-  return lines;
+  return RenderTemplates(templates, [&](std::string_view name) { return Slot(context, name); });
 }
 
 ProblemInstance ChildrenInstance(ProblemModule& m, const ChildrenTemplates& templates,

@@ -48,6 +48,13 @@ TaleCounts DrawShrinkingChain(ProblemModule& m) {
   return n;
 }
 
+// B110, B112: the count of Q, b * d / e, stays within ten, and U is at least as many and fewer
+// than a hundred more.
+constexpr bool QPartOfWFits(const TaleCounts& n) {
+  const std::int32_t countOfQ = n.b * n.d / n.e;
+  return n.a - countOfQ < 100 && n.a >= countOfQ && n.b <= 10 && countOfQ <= 10;
+}
+
 // The first lines all gardens share; the rest tells how W and Q compare.
 constexpr std::string_view kGarden = "У саду растет {a} {U(a)}, {b} {V(b)}, {W4} и {Q4}. ";
 
@@ -100,10 +107,7 @@ constexpr std::array<GardenProblem, 7> kGardenProblems = {{
     {110,
      &GardenFlowers,
      &DrawPartOfW,
-     [](const TaleCounts& n) {
-       const std::int32_t countOfQ = n.b * n.d / n.e;
-       return n.a - countOfQ < 100 && n.a >= countOfQ && n.b <= 10 && countOfQ <= 10;
-     },
+     &QPartOfWFits,
      [](const TaleCounts& n) { return n.a - n.m * n.d; },
      {kGarden, "Известно, что {W3} в {d} {R(d)} больше, чем {V3}, a {Q3} в {e} {R(e)}",
       " меньше, чем {W3}. На сколько больше {U3}, чем {Q3} растет в саду?"}},
@@ -111,10 +115,7 @@ constexpr std::array<GardenProblem, 7> kGardenProblems = {{
     {112,
      &GardenFlowers,
      &DrawPartOfW,
-     [](const TaleCounts& n) {
-       const std::int32_t countOfQ = n.b * n.d / n.e;
-       return n.a - countOfQ < 100 && n.a >= countOfQ && n.b <= 10 && countOfQ <= 10;
-     },
+     &QPartOfWFits,
      [](const TaleCounts& n) { return n.a - n.m * n.d; },
      {kGarden, "Известно, что {W3} y {d} {R(d)} больше, чем {V3}, a {Q3} в {e} {R(e)}",
       " меньше, чем {W3}. На сколько больше {U3}, чем {Q3} растет в саду?"}},

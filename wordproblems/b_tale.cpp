@@ -83,13 +83,7 @@ std::string Slot(const LineContext& c, std::string_view name) {
 std::vector<std::string> TaleLines(const TaleTemplates& templates, const Tale& tale,
                                    std::int32_t& nounClass, std::int32_t& timesClass) {
   const LineContext context{tale, nounClass, timesClass};
-  std::vector<std::string> lines;
-  for (std::string_view pattern : templates) {
-    if (pattern.empty()) break;
-    lines.push_back(
-        RenderTemplate(pattern, [&](std::string_view name) { return Slot(context, name); }));
-  }
-  return lines;
+  return RenderTemplates(templates, [&](std::string_view name) { return Slot(context, name); });
 }
 
 ProblemInstance TaleInstance(ProblemModule& m, const TaleTemplates& templates, const Tale& tale,

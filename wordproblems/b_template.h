@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mathsheets {
 
@@ -54,6 +55,17 @@ std::string RenderTemplate(std::string_view pattern, Fill&& fill) {
   if (!matched) throw std::invalid_argument("unmatched brace in line template");
   text.append(pattern.substr(literalFrom));
   return text;
+}
+
+// The lines of a problem: its templates up to the first empty one, each rendered with fill.
+template <class Templates, class Fill>
+std::vector<std::string> RenderTemplates(const Templates& templates, Fill&& fill) {
+  std::vector<std::string> lines;
+  for (std::string_view pattern : templates) {
+    if (pattern.empty()) break;
+    lines.push_back(RenderTemplate(pattern, fill));
+  }
+  return lines;
 }
 
 }  // namespace mathsheets
