@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <charconv>
 #include <filesystem>
 #include <iostream>
@@ -6,6 +8,7 @@
 #include "common/io_error.h"
 #include "common/random.h"
 #include "generators/registry.h"
+#include "run_control.h"
 #include "shell/catalog.h"
 #include "shell/main_run.h"
 #include "shell/main_selection.h"
@@ -92,9 +95,9 @@ int MainCommand(const Arguments& args) {
     }
   }
   try {
-    const RunResult result = RunMainWorksheet(selection, dir, CurrentLocalDateTime());
-    std::cout << result.studentPath.string() << '\n' << result.teacherPath.string() << '\n';
-    return kExitSuccess;
+    RunControl control(std::cerr, isatty(STDERR_FILENO) == 1);
+    return control.Report(RunMainWorksheet(selection, dir, CurrentLocalDateTime(), control.Hook()),
+                          std::cout);
   } catch (const IoError& e) {
     std::cerr << e.BoxText() << '\n';
     return kExitIoError;

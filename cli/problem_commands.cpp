@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
@@ -8,6 +10,7 @@
 #include "commands.h"
 #include "common/io_error.h"
 #include "common/random.h"
+#include "run_control.h"
 #include "wordproblems/problem_catalog.h"
 #include "wordproblems/problem_run.h"
 #include "worksheet/worksheet_files.h"
@@ -88,10 +91,10 @@ int ProblemsCommand(const Arguments& args) {
     }
   }
   try {
-    const ProblemRunResult result =
-        RunProblemWorksheet(module, variants, dir, CurrentLocalDateTime());
-    std::cout << result.studentPath.string() << '\n' << result.teacherPath.string() << '\n';
-    return kExitSuccess;
+    RunControl control(std::cerr, isatty(STDERR_FILENO) == 1);
+    return control.Report(
+        RunProblemWorksheet(module, variants, dir, CurrentLocalDateTime(), control.Hook()),
+        std::cout);
   } catch (const IoError& e) {
     std::cerr << e.BoxText() << '\n';
     return kExitIoError;

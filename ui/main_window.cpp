@@ -17,6 +17,8 @@
 #include "ui/catalog_window.h"
 #include "ui/help_windows.h"
 #include "ui/problem_window.h"
+#include "ui/widgets/run_progress_dialog.h"
+#include "ui/widgets/worksheet_font.h"
 #include "worksheet/worksheet_files.h"
 
 namespace mathsheets::ui {
@@ -205,6 +207,7 @@ QWidget* TForm1::BuildTopStrip() {
     for (int side = 0; side < 2; ++side) {
       auto* box = Named(new QLineEdit, QString("Edit%1").arg(44 + side * 3 + line));
       box->setMinimumWidth(220);
+      box->setFont(WorksheetLineFont());
       samples->addWidget(box, line + 1, side);
     }
   }
@@ -222,6 +225,7 @@ QWidget* TForm1::BuildTopStrip() {
   edit4_ = Named(new QLineEdit, "Edit4");
   edit4_->setMaximumWidth(60);
   connect(edit4_, &QLineEdit::textChanged, this, &TForm1::Edit4Change);
+  connect(edit4_, &QLineEdit::returnPressed, this, &TForm1::Button1Click);
   run->addWidget(edit4_, 1, 1);
   // Enables the variants box and "Выполнить", which are enabled from the start anyway.
   auto* checkBox4 = Named(new QCheckBox, "CheckBox4");
@@ -335,7 +339,9 @@ QWidget* TForm1::BuildRow(int taskNumber) {
 
 void TForm1::Button1Click() {
   try {
-    RunMainWorksheet(selection_, workdir_, CurrentLocalDateTime());
+    // A teacher who stops the run has what was written so far; nothing to report.
+    RunProgressDialog progress(this);
+    RunMainWorksheet(selection_, workdir_, CurrentLocalDateTime(), progress.Hook());
   } catch (const IoError& e) {
     errorBox_(QString::fromStdString(e.BoxText()));
   } catch (const std::exception& e) {
@@ -386,6 +392,9 @@ void TForm1::TypeButtonClick(int taskNumber) {
     rinf(TaskKindByNumber(taskNumber).sample);
   } catch (const IoError& e) {
     errorBox_(QString::fromStdString(e.BoxText()));
+    return;
+  } catch (const std::exception& e) {
+    errorBox_(QString::fromUtf8(e.what()) + ".");
     return;
   }
   // "Сложение2" leaves the colours of the web address as they are.

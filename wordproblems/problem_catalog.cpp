@@ -1,6 +1,8 @@
 #include "wordproblems/problem_catalog.h"
 
 #include <array>
+#include <stdexcept>
+#include <string>
 
 #include "wordproblems/b_children_problems.h"
 #include "wordproblems/s_problems.h"
@@ -57,7 +59,7 @@ Catalog BuildCatalog() {
   for (auto family : {ZStoryProblems(), ZPerimeterProblems(), ZAreaProblems(), ZSolidProblems(),
                       SProblems(), BChildrenProblems()})
     for (const ProblemBinding& b : family)
-      catalog[static_cast<std::size_t>(b.index - 1)].Generator = b.generator;
+      catalog.at(static_cast<std::size_t>(b.index - 1)).Generator = b.generator;
   return catalog;
 }
 
@@ -75,6 +77,8 @@ std::span<const TWordProblem> WordProblemCatalog() {
 }
 
 const TWordProblem& WordProblemByIndex(int index) {
+  if (index < 1 || index > kWordProblemCount)
+    throw std::out_of_range("no word problem " + std::to_string(index));
   return WordProblemCatalog()[static_cast<std::size_t>(index - 1)];
 }
 

@@ -34,6 +34,7 @@ ProblemFamily FamilyOf(int index);
 
 // The 230 problems in Index order.
 std::span<const TWordProblem> WordProblemCatalog();
+// Throws std::out_of_range for an Index outside 1..230.
 const TWordProblem& WordProblemByIndex(int index);
 std::optional<int> WordProblemIndexByCaption(std::string_view caption);
 
