@@ -97,10 +97,16 @@ void TForm1::FormCreate() {
   else
     random_.Randomize();
 
-  auto* central = new QWidget(this);
+  // The top strip stays outside the scrolled columns, so "zn.bmp" at its right end is in view
+  // however much wider than the screen the columns are.
+  auto* window = new QWidget(this);
+  auto* windowLayout = new QVBoxLayout(window);
+  windowLayout->setContentsMargins(4, 4, 4, 0);
+  windowLayout->addWidget(BuildTopStrip());
+
+  auto* central = new QWidget;
   auto* outer = new QVBoxLayout(central);
   outer->setContentsMargins(4, 4, 4, 4);
-  outer->addWidget(BuildTopStrip());
 
   auto* columns = new QHBoxLayout;
   columns->setSpacing(2);
@@ -162,10 +168,11 @@ void TForm1::FormCreate() {
   columns->addWidget(right, 3);
   outer->addLayout(columns, 1);
 
-  auto* scroll = new QScrollArea(this);
+  auto* scroll = new QScrollArea;
   scroll->setWidgetResizable(true);
   scroll->setWidget(central);
-  setCentralWidget(scroll);
+  windowLayout->addWidget(scroll, 1);
+  setCentralWidget(window);
 
   // Pictures, in the order the teacher's window shows them; a missing one is reported and the
   // window works on without it.
@@ -238,6 +245,8 @@ QWidget* TForm1::BuildTopStrip() {
 
   pictures_[5] = Named(new PictureBox, "ImageZn");
   pictures_[5]->setFixedSize(64, 64);
+  // A picture box gives up its room to its neighbours; this one keeps its corner.
+  pictures_[5]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   layout->addWidget(pictures_[5]);
   return strip;
 }
