@@ -1,8 +1,5 @@
 #include "run_control.h"
 
-#include <signal.h>
-
-#include <array>
 #include <csignal>
 
 namespace mathsheets::cli {
@@ -18,7 +15,6 @@ constexpr std::array<int, 2> kStopSignals = {SIGINT, SIGTERM};
 // A signal handler can only reach the rest of the program through a flag of this type; it does
 // nothing else, least of all I/O.
 volatile std::sig_atomic_t stopSignal = 0;
-std::array<struct sigaction, kStopSignals.size()> previousActions{};
 
 extern "C" void RecordStopSignal(int signal) {
   stopSignal = signal;
@@ -34,13 +30,13 @@ RunControl::RunControl(std::ostream& err, bool showProgress)
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
   for (std::size_t i = 0; i < kStopSignals.size(); ++i)
-    sigaction(kStopSignals[i], &action, &previousActions[i]);
+    sigaction(kStopSignals[i], &action, &previousActions_[i]);
 }
 
 RunControl::~RunControl() {
   Finish();
   for (std::size_t i = 0; i < kStopSignals.size(); ++i)
-    sigaction(kStopSignals[i], &previousActions[i], nullptr);
+    sigaction(kStopSignals[i], &previousActions_[i], nullptr);
 }
 
 ProgressHook RunControl::Hook() {

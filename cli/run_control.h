@@ -1,5 +1,8 @@
 #pragma once
 
+#include <signal.h>
+
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <ostream>
@@ -47,6 +50,7 @@ class RunControl {
   // The signal that stopped the run, or 0.
   int StopSignal() const;
 
+  std::array<struct sigaction, 2> previousActions_{};
   std::ostream& err_;
   bool showProgress_;
   std::chrono::steady_clock::time_point start_;
