@@ -2,6 +2,7 @@
 # The command-line program end to end: listing, reproducible runs, exit codes and messages.
 set -u
 cli="$1"
+build="${2:-plain}"  # "sanitized" when the program carries the sanitizers' runtime
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 passed=0
@@ -97,14 +98,20 @@ limited() {  # limited MAX COMMAND...: only stdin, stdout and stderr open, at mo
     "$@"
   )
 }
-mkdir -p "$work/fds/gen"
-limited 5 "$cli" main --dir "$work/fds" --seed 1 --variants 2 --count 1=1 >/dev/null 2>&1
-check "five descriptors are enough for a run" test $? -eq 0
-check "and it wrote both variants" test "$(headers "$(ls "$work"/fds/gen/ajobt_*)")" -eq 2
-err=$(limited 4 "$cli" problems --dir "$work/fds" --variants 1 --select Z1 2>&1 >/dev/null)
-rc=$?
-check "too few descriptors exits 1" test "$rc" -eq 1
-check "too few descriptors says Too many open files." test "$err" = "Too many open files."
+if [ "$build" = sanitized ]; then
+  # The sanitizers' type checks open a pipe of their own at first use, so a program short of
+  # descriptors fails inside them before it reaches its own files.
+  echo "descriptor limits are checked in a build without sanitizers"
+else
+  mkdir -p "$work/fds/gen"
+  limited 5 "$cli" main --dir "$work/fds" --seed 1 --variants 2 --count 1=1 >/dev/null 2>&1
+  check "five descriptors are enough for a run" test $? -eq 0
+  check "and it wrote both variants" test "$(headers "$(ls "$work"/fds/gen/ajobt_*)")" -eq 2
+  err=$(limited 4 "$cli" problems --dir "$work/fds" --variants 1 --select Z1 2>&1 >/dev/null)
+  rc=$?
+  check "too few descriptors exits 1" test "$rc" -eq 1
+  check "too few descriptors says Too many open files." test "$err" = "Too many open files."
+fi
 
 echo "cli: $passed passed, $failed failed"
 test "$failed" -eq 0
