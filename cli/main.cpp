@@ -1,3 +1,4 @@
+#include <exception>
 #include <iostream>
 #include <string_view>
 
@@ -54,5 +55,9 @@ int main(int argc, char** argv) {
   } catch (const UsageError& e) {
     std::cerr << "mathsheets-cli: " << e.message << "\n" << kUsage;
     return kExitUsage;
+  } catch (const std::exception& e) {
+    // Whatever else fails is reported like an I/O failure, never left to abort the program.
+    std::cerr << "mathsheets-cli: " << e.what() << '\n';
+    return kExitIoError;
   }
 }

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <charconv>
 #include <filesystem>
 #include <iostream>
@@ -6,6 +8,7 @@
 #include "common/io_error.h"
 #include "common/random.h"
 #include "generators/registry.h"
+#include "run_control.h"
 #include "shell/catalog.h"
 #include "shell/main_run.h"
 #include "shell/main_selection.h"
@@ -95,10 +98,13 @@ int MainCommand(const Arguments& args) {
     }
   }
   try {
-    const RunResult result = RunMainWorksheet(selection, dir, CurrentLocalDateTime());
-    std::cout << result.studentPath.string() << '\n' << result.teacherPath.string() << '\n';
-    if (pdf) return WriteRunPdfs(result.studentPath, result.teacherPath);
-    return kExitSuccess;
+    RunControl control(std::cerr, isatty(STDERR_FILENO) == 1);
+    const RunResult result =
+        RunMainWorksheet(selection, dir, CurrentLocalDateTime(), control.Hook());
+    const int code = control.Report(result, std::cout);
+    // A run stopped by a signal ends there; only a whole run is also printed.
+    if (code == kExitSuccess && pdf) return WriteRunPdfs(result.studentPath, result.teacherPath);
+    return code;
   } catch (const IoError& e) {
     std::cerr << e.BoxText() << '\n';
     return kExitIoError;

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
@@ -8,6 +10,7 @@
 #include "commands.h"
 #include "common/io_error.h"
 #include "common/random.h"
+#include "run_control.h"
 #include "wordproblems/problem_catalog.h"
 #include "wordproblems/problem_run.h"
 #include "worksheet/worksheet_files.h"
@@ -91,11 +94,13 @@ int ProblemsCommand(const Arguments& args) {
     }
   }
   try {
+    RunControl control(std::cerr, isatty(STDERR_FILENO) == 1);
     const ProblemRunResult result =
-        RunProblemWorksheet(module, variants, dir, CurrentLocalDateTime());
-    std::cout << result.studentPath.string() << '\n' << result.teacherPath.string() << '\n';
-    if (pdf) return WriteRunPdfs(result.studentPath, result.teacherPath);
-    return kExitSuccess;
+        RunProblemWorksheet(module, variants, dir, CurrentLocalDateTime(), control.Hook());
+    const int code = control.Report(result, std::cout);
+    // A run stopped by a signal ends there; only a whole run is also printed.
+    if (code == kExitSuccess && pdf) return WriteRunPdfs(result.studentPath, result.teacherPath);
+    return code;
   } catch (const IoError& e) {
     std::cerr << e.BoxText() << '\n';
     return kExitIoError;

@@ -34,8 +34,9 @@ int IoErrorCodeFromErrno(int err, FileAction action) {
     case ENAMETOOLONG:
     case EINVAL:
     case EILSEQ:
-    case EISDIR:
       return static_cast<int>(IoErrorCode::InvalidFilename);
+    // A folder where a file should be is a valid name that cannot be opened as a file.
+    case EISDIR:
     case EACCES:
     case EPERM:
     case EROFS:

@@ -29,7 +29,7 @@ GeneratorTable BuildTable() {
         NamedQuantityGenerators(), SignedNumberGenerators(), LiteralExpressionGenerators(),
         ExpressionChainGenerators()})
     for (const GeneratorBinding& b : family)
-      table[static_cast<std::size_t>(b.number)] = b.generator;
+      table.at(static_cast<std::size_t>(b.number)) = b.generator;
   return table;
 }
 

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <optional>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
 #include "generators/main_module.h"
@@ -155,7 +157,10 @@ inline constexpr std::array<TaskKind, kTaskKindCount> kTaskCatalog = {{
     {115, "Frac_extrim", 116, 122, 119, 106, TaskFamily::Fractions},
 }};
 
+// Throws std::out_of_range for a number outside 1..115.
 inline const TaskKind& TaskKindByNumber(int number) {
+  if (number < 1 || number > kTaskKindCount)
+    throw std::out_of_range("no exercise type " + std::to_string(number));
   return kTaskCatalog[static_cast<std::size_t>(number - 1)];
 }
 

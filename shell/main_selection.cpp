@@ -1,5 +1,8 @@
 #include "shell/main_selection.h"
 
+#include <stdexcept>
+#include <string>
+
 #include "worksheet/read_count.h"
 
 namespace mathsheets {
@@ -10,6 +13,8 @@ constexpr std::array<int, 3> kTypesStartingFractionLevel = {76, 77,
                                                             78};  // ДробиМ, ДробиВ, Раскрыть
 
 std::size_t Slot(int taskNumber) {
+  if (taskNumber < 1 || taskNumber > kTaskKindCount)
+    throw std::out_of_range("no exercise type " + std::to_string(taskNumber));
   return static_cast<std::size_t>(taskNumber - 1);
 }
 }  // namespace

@@ -1,7 +1,11 @@
 #include "shell/sample_preview.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
 #include <cerrno>
-#include <fstream>
 #include <vector>
 
 #include "common/cp1251.h"
@@ -18,36 +22,69 @@ std::filesystem::path SamplePath(const std::filesystem::path& workdir, int sampl
   return workdir / "gen5" / ("nb" + std::to_string(sample) + side + ".txt");
 }
 
-// A text file read line by line; a line ends at CR LF, LF or CR.
+// A text file read line by line; a line ends at CR LF, LF or CR. Every failure of the system
+// calls throws IoError, so a folder in place of a file is reported rather than read as empty.
 class SampleFile {
  public:
-  explicit SampleFile(const std::filesystem::path& path) : in_(path, std::ios::binary) {
-    if (!in_.is_open()) {
-      const int err = errno;
-      throw IoError(err == 0 ? static_cast<int>(IoErrorCode::FileNotFound)
-                             : IoErrorCodeFromErrno(err, FileAction::Read));
+  explicit SampleFile(const std::filesystem::path& path)
+      : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    if (fd_ < 0) throw IoError(IoErrorCodeFromErrno(errno, FileAction::Read));
+    struct stat info {};
+    const int err = ::fstat(fd_, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
+    if (err != 0) {
+      ::close(fd_);
+      throw IoError(IoErrorCodeFromErrno(err, FileAction::Read));
     }
   }
+  ~SampleFile() { ::close(fd_); }
+  SampleFile(const SampleFile&) = delete;
+  SampleFile& operator=(const SampleFile&) = delete;
 
-  bool AtEnd() { return in_.peek() == std::char_traits<char>::eof(); }
+  bool AtEnd() { return Peek() == kEnd; }
 
   // The next line as UTF-8, cut to its first 80 characters; empty at the end of the file.
   std::string ReadLine() {
     std::string bytes;
-    for (int c = in_.get(); c != std::char_traits<char>::eof(); c = in_.get()) {
+    for (int c = Get(); c != kEnd; c = Get()) {
       if (c == '\n') break;
       if (c == '\r') {
-        if (in_.peek() == '\n') in_.get();
+        if (Peek() == '\n') Get();
         break;
       }
       if (bytes.size() < kLineWidth) bytes += static_cast<char>(c);
     }
-    if (in_.bad()) throw IoError(IoErrorCode::ReadBeyondEnd);
     return Cp1251ToUtf8(bytes);
   }
 
  private:
-  std::ifstream in_;
+  static constexpr int kEnd = -1;
+
+  int Peek() {
+    if (next_ == end_ && !Fill()) return kEnd;
+    return static_cast<unsigned char>(buffer_[next_]);
+  }
+
+  int Get() {
+    const int c = Peek();
+    if (c != kEnd) ++next_;
+    return c;
+  }
+
+  bool Fill() {
+    ssize_t n = 0;
+    do {
+      n = ::read(fd_, buffer_.data(), buffer_.size());
+    } while (n < 0 && errno == EINTR);
+    if (n < 0) throw IoError(IoErrorCodeFromErrno(errno, FileAction::Read));
+    next_ = 0;
+    end_ = static_cast<std::size_t>(n);
+    return end_ > 0;
+  }
+
+  int fd_;
+  std::array<char, 4096> buffer_{};
+  std::size_t next_ = 0;
+  std::size_t end_ = 0;
 };
 
 }  // namespace

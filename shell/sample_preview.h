@@ -20,8 +20,9 @@ struct SampleBoxes {
 };
 
 // Reads both example files of `sample` (Windows-1251, at most 80 characters of a line) into the
-// boxes. The teacher side may show one line more than the student file has. Throws IoError
-// ("File not found") when a file is missing; both files are closed whatever happens.
+// boxes. The teacher side may show one line more than the student file has. Throws IoError:
+// "File not found" for a missing file, "File access denied" for a folder of that name; both files
+// are closed whatever happens.
 SampleBoxes ReadSamples(const std::filesystem::path& workdir, int sample);
 
 // The four colour schemes of the web-address labels.

@@ -18,6 +18,8 @@
 #include "ui/catalog_window.h"
 #include "ui/help_windows.h"
 #include "ui/problem_window.h"
+#include "ui/widgets/run_progress_dialog.h"
+#include "ui/widgets/worksheet_font.h"
 #include "worksheet/worksheet_files.h"
 
 namespace mathsheets::ui {
@@ -96,10 +98,16 @@ void TForm1::FormCreate() {
   else
     random_.Randomize();
 
-  auto* central = new QWidget(this);
+  // The top strip stays outside the scrolled columns, so "zn.bmp" at its right end is in view
+  // however much wider than the screen the columns are.
+  auto* window = new QWidget(this);
+  auto* windowLayout = new QVBoxLayout(window);
+  windowLayout->setContentsMargins(4, 4, 4, 0);
+  windowLayout->addWidget(BuildTopStrip());
+
+  auto* central = new QWidget;
   auto* outer = new QVBoxLayout(central);
   outer->setContentsMargins(4, 4, 4, 4);
-  outer->addWidget(BuildTopStrip());
 
   auto* columns = new QHBoxLayout;
   columns->setSpacing(2);
@@ -161,10 +169,11 @@ void TForm1::FormCreate() {
   columns->addWidget(right, 3);
   outer->addLayout(columns, 1);
 
-  auto* scroll = new QScrollArea(this);
+  auto* scroll = new QScrollArea;
   scroll->setWidgetResizable(true);
   scroll->setWidget(central);
-  setCentralWidget(scroll);
+  windowLayout->addWidget(scroll, 1);
+  setCentralWidget(window);
 
   // Pictures, in the order the teacher's window shows them; a missing one is reported and the
   // window works on without it.
@@ -206,6 +215,7 @@ QWidget* TForm1::BuildTopStrip() {
     for (int side = 0; side < 2; ++side) {
       auto* box = Named(new QLineEdit, QString("Edit%1").arg(44 + side * 3 + line));
       box->setMinimumWidth(220);
+      box->setFont(WorksheetLineFont());
       samples->addWidget(box, line + 1, side);
     }
   }
@@ -223,6 +233,7 @@ QWidget* TForm1::BuildTopStrip() {
   edit4_ = Named(new QLineEdit, "Edit4");
   edit4_->setMaximumWidth(60);
   connect(edit4_, &QLineEdit::textChanged, this, &TForm1::Edit4Change);
+  connect(edit4_, &QLineEdit::returnPressed, this, &TForm1::Button1Click);
   run->addWidget(edit4_, 1, 1);
   // Enables the variants box and "Выполнить", which are enabled from the start anyway.
   auto* checkBox4 = Named(new QCheckBox, "CheckBox4");
@@ -238,6 +249,8 @@ QWidget* TForm1::BuildTopStrip() {
 
   pictures_[5] = Named(new PictureBox, "ImageZn");
   pictures_[5]->setFixedSize(64, 64);
+  // A picture box gives up its room to its neighbours; this one keeps its corner.
+  pictures_[5]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   layout->addWidget(pictures_[5]);
   return strip;
 }
@@ -339,8 +352,11 @@ QWidget* TForm1::BuildRow(int taskNumber) {
 
 void TForm1::Button1Click() {
   try {
-    const RunResult result = RunMainWorksheet(selection_, workdir_, CurrentLocalDateTime());
-    if (checkBoxPdf_->isChecked())
+    // A teacher who stops the run keeps what was written so far, and wanted no more of it.
+    RunProgressDialog progress(this);
+    const RunResult result =
+        RunMainWorksheet(selection_, workdir_, CurrentLocalDateTime(), progress.Hook());
+    if (result.end == RunEnd::Completed && checkBoxPdf_->isChecked())
       pdf::WriteWorksheetPdfPair(result.studentPath, result.teacherPath);
   } catch (const IoError& e) {
     errorBox_(QString::fromStdString(e.BoxText()));
@@ -392,6 +408,9 @@ void TForm1::TypeButtonClick(int taskNumber) {
     rinf(TaskKindByNumber(taskNumber).sample);
   } catch (const IoError& e) {
     errorBox_(QString::fromStdString(e.BoxText()));
+    return;
+  } catch (const std::exception& e) {
+    errorBox_(QString::fromUtf8(e.what()) + ".");
     return;
   }
   // "Сложение2" leaves the colours of the web address as they are.

@@ -6,6 +6,7 @@
 
 #include "common/io_error.h"
 #include "pdf/worksheet_pdf.h"
+#include "ui/widgets/run_progress_dialog.h"
 #include "wordproblems/animation.h"
 #include "wordproblems/problem_catalog.h"
 #include "wordproblems/problem_run.h"
@@ -97,6 +98,8 @@ void TForm3::BuildTopStrip() {
   button232_ = new QPushButton(this);
   button232_->setObjectName("Button232");
   button232_->setGeometry(324, 8, 100, 28);
+  // Enter in the variants box runs; "Справка" came first and would otherwise be the default.
+  button232_->setDefault(true);
   connect(button232_, &QPushButton::clicked, this, &TForm3::Button232Click);
 
   button1_ = new QPushButton("X", this);
@@ -197,9 +200,13 @@ void TForm3::Button1Click() {
 
 void TForm3::PreviewButtonClick(int buttonNumber) {
   for (int i = 0; i < kPreviewLabels; ++i) labels_[static_cast<std::size_t>(i)]->clear();
-  const auto& lines = PreviewProblem(module_, buttonNumber - 1);
-  for (std::size_t i = 0; i < lines.size() && i < kPreviewLabels; ++i)
-    labels_[i]->setText(QString::fromStdString(lines[i]));
+  try {
+    const auto& lines = PreviewProblem(module_, buttonNumber - 1);
+    for (std::size_t i = 0; i < lines.size() && i < kPreviewLabels; ++i)
+      labels_[i]->setText(QString::fromStdString(lines[i]));
+  } catch (const std::exception& e) {
+    errorBox(QString::fromUtf8(e.what()) + ".");
+  }
 }
 
 void TForm3::CheckBoxClick(int index) {
@@ -207,14 +214,20 @@ void TForm3::CheckBoxClick(int index) {
 }
 
 void TForm3::Button232Click() {
+  // The animation waits for the end of the run, though the progress dialog lets events through.
+  timer1_->stop();
   try {
-    const ProblemRunResult result = RunProblemWorksheet(module_, edit1_->text().toStdString(),
-                                                        workdir_, CurrentLocalDateTime());
-    if (checkBoxPdf_->isChecked())
+    RunProgressDialog progress(this);
+    const ProblemRunResult result = RunProblemWorksheet(
+        module_, edit1_->text().toStdString(), workdir_, CurrentLocalDateTime(), progress.Hook());
+    if (result.end == RunEnd::Completed && checkBoxPdf_->isChecked())
       pdf::WriteWorksheetPdfPair(result.studentPath, result.teacherPath);
   } catch (const IoError& e) {
     errorBox(QString::fromStdString(e.BoxText()));
+  } catch (const std::exception& e) {
+    errorBox(QString::fromUtf8(e.what()) + ".");
   }
+  timer1_->start();
 }
 
 void TForm3::Button233Click() {

@@ -1,6 +1,8 @@
 #include "wordproblems/problem_catalog.h"
 
 #include <array>
+#include <stdexcept>
+#include <string>
 
 #include "wordproblems/b_children_problems.h"
 #include "wordproblems/b_place_problems.h"
@@ -58,7 +60,7 @@ Catalog BuildCatalog() {
   for (auto family : {ZStoryProblems(), ZPerimeterProblems(), ZAreaProblems(), ZSolidProblems(),
                       SProblems(), BChildrenProblems(), BPlaceAndFigureProblems()})
     for (const ProblemBinding& b : family)
-      catalog[static_cast<std::size_t>(b.index - 1)].Generator = b.generator;
+      catalog.at(static_cast<std::size_t>(b.index - 1)).Generator = b.generator;
   return catalog;
 }
 
@@ -70,6 +72,8 @@ std::span<const TWordProblem> WordProblemCatalog() {
 }
 
 const TWordProblem& WordProblemByIndex(int index) {
+  if (index < 1 || index > kWordProblemCount)
+    throw std::out_of_range("no word problem " + std::to_string(index));
   return WordProblemCatalog()[static_cast<std::size_t>(index - 1)];
 }
 

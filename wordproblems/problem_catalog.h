@@ -30,6 +30,7 @@ inline constexpr int kBProblemCount = 132;
 
 // The 230 problems in Index order.
 std::span<const TWordProblem> WordProblemCatalog();
+// Throws std::out_of_range for an Index outside 1..230.
 const TWordProblem& WordProblemByIndex(int index);
 std::optional<int> WordProblemIndexByCaption(std::string_view caption);
 

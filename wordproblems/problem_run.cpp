@@ -1,5 +1,6 @@
 #include "wordproblems/problem_run.h"
 
+#include <stdexcept>
 #include <string>
 
 #include "wordproblems/animation.h"
@@ -19,7 +20,7 @@ void Generate(ProblemModule& m, const TWordProblem& problem) {
 }  // namespace
 
 void ToggleSelected(ProblemModule& m, int index) {
-  std::int32_t& flag = m.Selected[static_cast<std::size_t>(index - 1)];
+  std::int32_t& flag = m.Selected[static_cast<std::size_t>(WordProblemByIndex(index).Index - 1)];
   flag = flag == 0 ? 1 : 0;
 }
 
@@ -40,9 +41,12 @@ std::string TeacherTaskLine(std::int32_t k) {
   return "Задание " + std::to_string(k);
 }
 
-void WriteProblemVariants(ProblemModule& m, std::int32_t variants, WorksheetFiles& files,
-                          std::span<const TWordProblem> catalog) {
-  for (std::int32_t v = 1; v <= variants; ++v) {
+VariantsOutcome WriteProblemVariants(ProblemModule& m, std::int32_t variants, WorksheetFiles& files,
+                                     std::span<const TWordProblem> catalog,
+                                     const ProgressHook& progress) {
+  if (catalog.size() != static_cast<std::size_t>(kWordProblemCount))
+    throw std::invalid_argument("a word-problem catalog holds every problem");
+  return WriteVariants(variants, progress, [&](std::int64_t v) {
     std::int32_t k = 0;
     const std::string header = "Вариант № " + std::to_string(v);
     files.WriteBoth(header, header);
@@ -57,18 +61,24 @@ void WriteProblemVariants(ProblemModule& m, std::int32_t variants, WorksheetFile
       files.TeacherFile.WriteLine(m.instance.answerLine);
     }
     files.WriteBoth(" ", " ");
-  }
+  });
 }
 
 ProblemRunResult RunProblemWorksheet(ProblemModule& m, std::string_view variantsText,
-                                     const std::filesystem::path& workdir,
-                                     const LocalDateTime& now) {
+                                     const std::filesystem::path& workdir, const LocalDateTime& now,
+                                     const ProgressHook& progress) {
   auto pair = OpenWorksheetFiles(workdir, "gen\\zjobs_", "gen\\zjobt_", now);
-  const std::int32_t variants = ReadCount(variantsText);
-  WriteProblemVariants(m, variants, pair->Files());
+  ProblemRunResult result{pair->studentPath(), pair->teacherPath()};
+  result.variantsAsked = ReadCount(variantsText);
+  const VariantsOutcome outcome =
+      WriteProblemVariants(m, static_cast<std::int32_t>(result.variantsAsked), pair->Files(),
+                           WordProblemCatalog(), progress);
+  result.variantsWritten = outcome.written;
+  result.end = outcome.end;
   pair->Close();
-  StartAnimation(m);
-  return {pair->studentPath(), pair->teacherPath()};
+  // The animation celebrates a finished worksheet, not one the teacher stopped.
+  if (result.end == RunEnd::Completed) StartAnimation(m);
+  return result;
 }
 
 }  // namespace mathsheets

@@ -9,6 +9,7 @@
 #include "common/worksheet_output.h"
 #include "wordproblems/problem_catalog.h"
 #include "wordproblems/problem_module.h"
+#include "worksheet/run_progress.h"
 #include "worksheet/worksheet_files.h"
 
 namespace mathsheets {
@@ -30,20 +31,26 @@ std::string TeacherTaskLine(std::int32_t k);
 
 // The variants of a run: for each its header, the blocks of the selected problems from the
 // highest Index down, and a line holding one blank. Selected problems without a generator are
-// passed by. `catalog` holds the 230 problems in Index order.
-void WriteProblemVariants(ProblemModule& m, std::int32_t variants, WorksheetFiles& files,
-                          std::span<const TWordProblem> catalog = WordProblemCatalog());
+// passed by. `catalog` holds the 230 problems in Index order. `progress` may stop the run between
+// two whole variants.
+VariantsOutcome WriteProblemVariants(ProblemModule& m, std::int32_t variants, WorksheetFiles& files,
+                                     std::span<const TWordProblem> catalog = WordProblemCatalog(),
+                                     const ProgressHook& progress = {});
 
 struct ProblemRunResult {
   std::filesystem::path studentPath;
   std::filesystem::path teacherPath;
+  std::int64_t variantsWritten = 0;
+  std::int64_t variantsAsked = 0;
+  RunEnd end = RunEnd::Completed;
 };
 
 // One press of "Выполнить": opens and stamps the pair in workdir/gen, reads the variants box once,
-// writes the variants, closes both files and starts the animation. Throws IoError, keeping what
-// was written and leaving the animation as it was.
+// writes the variants, closes both files and starts the animation. A run stopped by `progress`
+// closes both files too but starts no animation. Throws IoError, keeping what was written and
+// leaving the animation as it was.
 ProblemRunResult RunProblemWorksheet(ProblemModule& m, std::string_view variantsText,
-                                     const std::filesystem::path& workdir,
-                                     const LocalDateTime& now);
+                                     const std::filesystem::path& workdir, const LocalDateTime& now,
+                                     const ProgressHook& progress = {});
 
 }  // namespace mathsheets

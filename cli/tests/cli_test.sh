@@ -2,6 +2,7 @@
 # The command-line program end to end: listing, reproducible runs, exit codes and messages.
 set -u
 cli="$1"
+build="${2:-plain}"  # "sanitized" when the program carries the sanitizers' runtime
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 passed=0
@@ -72,6 +73,65 @@ check "300 variants of 71 problems" test "$(grep -c $'^Задание [0-9]*\r$'
 check "B86 greets the student in Ukrainian" \
   test "$(grep -c $'^Завдання 47\r$' <<<"$student_p")" -eq 300
 check "and the teacher in Russian" test "$(grep -c $'^Задание 47\r$' <<<"$teacher_p")" -eq 300
+
+# Counts the header lines of a Windows-1251 worksheet ("Вариант N" or "Вариант № N").
+headers() { iconv -f CP1251 -t UTF-8 "$1" | grep -c '^Вариант'; }
+
+# A typo asks for 2147483647 variants; a signal stops the run after a whole variant.
+for signal in INT TERM; do
+  stop="$work/stop_$signal"
+  mkdir -p "$stop/gen"
+  "$cli" main --dir "$stop" --seed 5 --variants 99999999999 --count 1=2 --count 12=1 \
+    >"$stop/out" 2>"$stop/err" &
+  pid=$!
+  for _ in $(seq 1 200); do
+    student=$(ls "$stop"/gen/ajobs_* 2>/dev/null)
+    [ -n "$student" ] && [ "$(stat -c %s "$student")" -gt 100000 ] && break
+    sleep 0.05
+  done
+  kill -s "$signal" "$pid"
+  wait "$pid"
+  rc=$?
+  expected=$([ "$signal" = INT ] && echo 130 || echo 143)
+  check "SIG$signal exits $expected" test "$rc" -eq "$expected"
+  student=$(ls "$stop"/gen/ajobs_*)
+  teacher=$(ls "$stop"/gen/ajobt_*)
+  n=$(headers "$student")
+  check "SIG$signal: both files hold the same variants" test "$n" -eq "$(headers "$teacher")"
+  check "SIG$signal: variants are whole (stamp + 4 lines each)" \
+    test "$(wc -l <"$student")" -eq $((1 + 4 * n)) -a "$(wc -l <"$teacher")" -eq $((1 + 4 * n))
+  check "SIG$signal: the teacher file ends with an answer" \
+    bash -c "tail -n 1 '$teacher' | grep -q '^[0-9]*:[0-9]*=[0-9]*'$'\r''\$'"
+  check "SIG$signal: stderr tells the count and both paths, nothing else" test "$(cat "$stop/err")" = \
+    "$(printf 'mathsheets-cli: stopped by SIG%s; %d of 2147483647 variants written\n%s\n%s' \
+      "$signal" "$n" "$student" "$teacher")"
+  check "SIG$signal: nothing on stdout" test ! -s "$stop/out"
+done
+
+# Converting to Windows-1251 opens no file: two free descriptors are all a run needs, and one is
+# a message, not an abort.
+limited() {  # limited MAX COMMAND...: only stdin, stdout and stderr open, at most MAX descriptors
+  (
+    for fd in $(ls "/proc/$BASHPID/fd"); do [ "$fd" -gt 2 ] && eval "exec $fd>&-"; done
+    ulimit -n "$1"
+    shift
+    "$@"
+  )
+}
+if [ "$build" = sanitized ]; then
+  # The sanitizers' type checks open a pipe of their own at first use, so a program short of
+  # descriptors fails inside them before it reaches its own files.
+  echo "descriptor limits are checked in a build without sanitizers"
+else
+  mkdir -p "$work/fds/gen"
+  limited 5 "$cli" main --dir "$work/fds" --seed 1 --variants 2 --count 1=1 >/dev/null 2>&1
+  check "five descriptors are enough for a run" test $? -eq 0
+  check "and it wrote both variants" test "$(headers "$(ls "$work"/fds/gen/ajobt_*)")" -eq 2
+  err=$(limited 4 "$cli" problems --dir "$work/fds" --variants 1 --select Z1 2>&1 >/dev/null)
+  rc=$?
+  check "too few descriptors exits 1" test "$rc" -eq 1
+  check "too few descriptors says Too many open files." test "$err" = "Too many open files."
+fi
 
 echo "cli: $passed passed, $failed failed"
 test "$failed" -eq 0

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <stdexcept>
+
+#include "generators/registry.h"
+#include "shell/main_selection.h"
 
 namespace mathsheets {
 namespace {
@@ -55,6 +59,19 @@ TEST(TaskCatalog, CaptionsKeepTheirOwnSpelling) {
   EXPECT_EQ(TaskKindByNumber(107).Caption, "ration2");
   EXPECT_EQ(TaskKindByNumber(115).Caption, "Frac_extrim");
   EXPECT_EQ(TaskKindByNumber(46).sample, TaskKindByNumber(47).sample);
+}
+
+TEST(TaskCatalog, ANumberOutOfRangeIsAnErrorNotARead) {
+  Pcg32 random(1);
+  MainModule module(random);
+  MainSelection selection(module);
+  for (const int number : {0, -1, 116, 1000}) {
+    EXPECT_THROW(TaskKindByNumber(number), std::out_of_range) << number;
+    EXPECT_THROW(selection.CheckBoxClick(number), std::out_of_range) << number;
+    EXPECT_THROW(selection.CountBoxChange(number, "1"), std::out_of_range) << number;
+    EXPECT_EQ(FindTaskGenerator(number), nullptr) << number;
+  }
+  EXPECT_EQ(TaskKindByNumber(115).Caption, "Frac_extrim");
 }
 
 }  // namespace

@@ -169,5 +169,44 @@ TEST_F(MainRunTest, ReadOnlyTeacherFileIsAccessDeniedAndTheStudentFileIsKept) {
   EXPECT_EQ(FileBytes(dir / "gen" / "ajobs_10.12.2016_17_09.txt"), "");
 }
 
+TEST_F(MainRunTest, AStoppedRunLeavesTheSameWholeVariantsInBothFiles) {
+  // A typo in the variants box asks for 2147483647 variants; the hook stops the run after three.
+  Count(1, "2");
+  Count(12, "1");
+  selection.VariantsChange("99999999999");
+  std::vector<std::int64_t> seen;
+  const RunResult r = RunMainWorksheet(selection, dir, kRunTime, [&](const RunProgress& p) {
+    EXPECT_EQ(p.total, 2147483647);
+    seen.push_back(p.written);
+    return p.written < 3;
+  });
+  EXPECT_EQ(r.end, RunEnd::Cancelled);
+  EXPECT_EQ(r.variantsWritten, 3);
+  EXPECT_EQ(r.variantsAsked, 2147483647);
+  EXPECT_EQ(seen, (std::vector<std::int64_t>{0, 1, 2, 3}));
+  // Both files closed and whole: the stamp, then three variants of a header and three exercises.
+  const auto student = WorksheetLines(r.studentPath);
+  const auto teacher = WorksheetLines(r.teacherPath);
+  ASSERT_EQ(student.size(), 13U);
+  ASSERT_EQ(teacher.size(), 13U);
+  for (std::size_t v = 0; v < 3; ++v) {
+    const std::string header = "Вариант " + std::to_string(v + 1);
+    EXPECT_EQ(student[1 + 4 * v], header);
+    EXPECT_EQ(teacher[1 + 4 * v], header);
+  }
+  EXPECT_TRUE(std::regex_match(teacher.back(), std::regex(R"(\d+:\d+=\d+)"))) << teacher.back();
+}
+
+TEST_F(MainRunTest, AFolderNamedLikeTheWorksheetIsAccessDenied) {
+  std::filesystem::create_directory(dir / "gen" / "ajobs_10.12.2016_17_09.txt");
+  selection.VariantsChange("1");
+  try {
+    Run();
+    FAIL() << "a run over a folder succeeded";
+  } catch (const IoError& e) {
+    EXPECT_EQ(e.BoxText(), "File access denied.");
+  }
+}
+
 }  // namespace
 }  // namespace mathsheets

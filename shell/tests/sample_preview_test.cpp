@@ -95,5 +95,23 @@ TEST(WebLabelScheme, DrawsOneToFour) {
   random.ExpectAllDrawn();
 }
 
+TEST_F(SamplePreviewTest, AFolderInPlaceOfAnExampleFileIsAccessDenied) {
+  for (const char side : {'s', 't'}) {
+    std::filesystem::remove_all(dir / "gen5");
+    std::filesystem::create_directories(dir / "gen5");
+    Write('s', "a\r\n");
+    Write('t', "A\r\n");
+    const auto folder = dir / "gen5" / (std::string("nb7") + side + ".txt");
+    std::filesystem::remove(folder);
+    std::filesystem::create_directory(folder);
+    try {
+      Read();
+      ADD_FAILURE() << "a folder read as a sample file";
+    } catch (const IoError& e) {
+      EXPECT_EQ(e.BoxText(), "File access denied.") << side;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace mathsheets

@@ -1,6 +1,8 @@
 #include "ui/main_window.h"
 
 #include <QCheckBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -10,6 +12,7 @@
 
 #include "shell/catalog.h"
 #include "testing/worksheet_reading.h"
+#include "ui/widgets/run_progress_dialog.h"
 
 using namespace mathsheets;
 using namespace mathsheets::ui;
@@ -172,7 +175,7 @@ class MainWindowTest : public QObject {
       }
       w.Get<QPushButton>("Button1")->click();
     } while (gen() != files);
-    QCOMPARE(w.errors, QStringList{"Invalid filename."});
+    QCOMPARE(w.errors, QStringList{"File access denied."});
     for (const auto& f : files)
       if (f.extension() == ".txt") QCOMPARE(testing::WorksheetLines(f).size(), std::size_t{9});
   }
@@ -225,6 +228,61 @@ class MainWindowTest : public QObject {
     w.Get<QPushButton>("Button5")->click();
     QCOMPARE(w.errors, QStringList{"File not found."});
     QCOMPARE(w.Get<QLineEdit>("Edit44")->text(), shown);
+  }
+
+  void EnterInTheVariantsBoxRuns() {
+    const auto dir = PreparedWorkdir("enter", true);
+    Window w(dir);
+    w.Get<QCheckBox>("CheckBox1")->click();
+    QTest::keyClicks(w.Get<QLineEdit>("Edit1"), "2");
+    QTest::keyClicks(w.Get<QLineEdit>("Edit4"), "1");
+    QTest::keyClick(w.Get<QLineEdit>("Edit4"), Qt::Key_Return);
+    QCOMPARE(w.errors, QStringList());
+    std::size_t files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir / "gen")) {
+      QCOMPARE(testing::WorksheetLines(e.path()).size(), std::size_t{4});
+      ++files;
+    }
+    QCOMPARE(files, std::size_t{2});
+  }
+
+  void SampleBoxesShowFractionsInColumns() {
+    Window w(PreparedWorkdir("font", true));
+    for (int i = 44; i <= 49; ++i) {
+      const QFont font = w.Get<QLineEdit>(QString("Edit%1").arg(i))->font();
+      QVERIFY2(QFontInfo(font).fixedPitch(), qPrintable(QFontInfo(font).family()));
+      QVERIFY(QFontDatabase::writingSystems(QFontInfo(font).family())
+                  .contains(QFontDatabase::Cyrillic));
+    }
+  }
+
+  void TheSmallPictureAtTheTopRightIsInView() {
+    Window w(PreparedWorkdir("zn", true));
+    w.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+    auto* zn = w.Get<PictureBox>("ImageZn");
+    QVERIFY(zn->hasPicture());
+    QCOMPARE(zn->visibleRegion().boundingRect(), zn->rect());
+    QVERIFY(zn->mapTo(&w.form, QPoint(0, 0)).x() > w.form.width() / 2);
+  }
+
+  void ARunLongerThanItsDelayShowsProgressAndCanBeCancelled() {
+    QWidget parent;
+    RunProgressDialog quiet(&parent);
+    QVERIFY(quiet.Hook()(RunProgress{0, 10}));
+    QVERIFY(quiet.dialog() == nullptr);
+
+    RunProgressDialog shown(&parent, std::chrono::milliseconds(0));
+    const ProgressHook hook = shown.Hook();
+    QVERIFY(hook(RunProgress{3, 2147483647}));
+    QProgressDialog* dialog = shown.dialog();
+    QVERIFY(dialog != nullptr && dialog->isVisible());
+    QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
+    QCOMPARE(dialog->labelText(), QString("Записано вариантов: 3 из 2147483647"));
+    auto* cancel = dialog->findChild<QPushButton*>();
+    QCOMPARE(cancel->text(), QString("Отмена"));
+    cancel->click();
+    QVERIFY(!hook(RunProgress{4, 2147483647}));
   }
 
   void AMissingPictureIsReportedAndTheWindowStillWorks() {

@@ -302,6 +302,34 @@ class ProblemWindowTest : public QObject {
     QVERIFY(w.Get<QCheckBox>("CheckBox5")->isChecked());
   }
 
+  void EnterInTheVariantsBoxRunsAndOpensNoHelp() {
+    Workdir dir(true);
+    QDialog help;
+    Pcg32 random(1);
+    QStringList errors;
+    TForm3 form(dir.path(), random, &help, nullptr, [&](const QString& e) { errors << e; });
+    bool helpShown = false;
+    auto* closer = new QTimer(&help);
+    connect(closer, &QTimer::timeout, &help, [&] {
+      if (!help.isVisible()) return;
+      helpShown = true;
+      help.reject();
+    });
+    closer->start(10);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.findChild<QCheckBox*>("CheckBox1")->click();
+    auto* edit1 = form.findChild<QLineEdit*>("Edit1");
+    edit1->setFocus();
+    QTest::keyClicks(edit1, "2");
+    QTest::keyClick(edit1, Qt::Key_Return);
+    QTest::keyClick(edit1, Qt::Key_Enter);
+    QVERIFY(!helpShown);
+    QCOMPARE(errors, QStringList());
+    QCOMPARE(dir.Files("zjobt_").size(), std::size_t{1});
+    QCOMPARE(Lines(dir.Files("zjobt_")[0]).count("Вариант № 2"), 1);
+  }
+
   void HelpButtonShowsTheHelpWindowModally() {
     Workdir dir(true);
     QDialog help;

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 
 #include "common/io_error.h"
 #include "testing/scripted_random.h"
@@ -41,6 +43,19 @@ TEST(ProblemCatalog, HoldsTheThreeFamiliesInIndexOrder) {
   EXPECT_EQ(WordProblemIndexByCaption("S7"), 67);
   EXPECT_EQ(WordProblemIndexByCaption("z1"), std::nullopt);
   EXPECT_EQ(WordProblemIndexByCaption("B133"), std::nullopt);
+}
+
+TEST(ProblemCatalog, AnIndexOutOfRangeIsAnErrorNotARead) {
+  Pcg32 random(1);
+  ProblemModule m(random);
+  for (const int index : {0, -1, 231}) {
+    EXPECT_THROW(WordProblemByIndex(index), std::out_of_range) << index;
+    EXPECT_THROW(ToggleSelected(m, index), std::out_of_range) << index;
+    EXPECT_THROW(PreviewProblem(m, index), std::out_of_range) << index;
+  }
+  MemoryWorksheet sheet;
+  EXPECT_THROW(WriteProblemVariants(m, 1, sheet.files, WordProblemCatalog().first(229)),
+               std::invalid_argument);
 }
 
 TEST(ToggleSelected, FlipsTheFlagWithoutReadingTheBox) {
@@ -246,6 +261,31 @@ TEST_F(ProblemRunFiles, SecondRunInTheSameMinuteReplacesTheFirstAndRestartsTheAn
   EXPECT_EQ(WorksheetLines(StudentPath()).size(), 5u);
   EXPECT_EQ(m.AnimationStep, kFirstAnimationStep);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "gen"), {}), 2);
+}
+
+TEST_F(ProblemRunFiles, AStoppedRunKeepsWholeVariantsAndStartsNoAnimation) {
+  Pcg32 random(3);
+  ProblemModule m(random);
+  ToggleSelected(m, kZ1);
+  ToggleSelected(m, kB1);
+  m.AnimationStep = 20;
+  const ProblemRunResult r = RunProblemWorksheet(
+      m, "99999999999", dir, kExampleRun, [](const RunProgress& p) { return p.written < 2; });
+  EXPECT_EQ(r.end, RunEnd::Cancelled);
+  EXPECT_EQ(r.variantsWritten, 2);
+  EXPECT_EQ(r.variantsAsked, 2147483647);
+  EXPECT_EQ(m.AnimationStep, 20);
+  // Each file ends with the line of one blank that closes variant 2, and holds no variant 3.
+  const Lines student = WorksheetLines(StudentPath());
+  const Lines teacher = WorksheetLines(TeacherPath());
+  for (const Lines& file : {student, teacher}) {
+    EXPECT_EQ(std::count(file.begin(), file.end(), "Вариант № 2"), 1);
+    EXPECT_EQ(std::count(file.begin(), file.end(), "Вариант № 3"), 0);
+    EXPECT_EQ(std::count(file.begin(), file.end(), " "), 2);
+    EXPECT_EQ(file.back(), " ");
+  }
+  // The teacher file has one answer line more per block: two blocks in each of two variants.
+  EXPECT_EQ(teacher.size(), student.size() + 4);
 }
 
 TEST(ProblemRunFailure, NoGenFolderIsAnInvalidFilenameAndNoAnimation) {
