@@ -5,8 +5,8 @@
 
 namespace mathsheets {
 
-// Windows-1251 <-> UTF-8. The code page is taken from the C library's iconv once; after that
-// converting is a table look-up per character.
+// Windows-1251 <-> UTF-8 by a fixed table in the program: converting needs no iconv, no locale
+// and no file, and is a table look-up per character.
 
 // Throws std::invalid_argument for a character that Windows-1251 cannot hold or for broken UTF-8:
 // every text the program writes is its own, so such a character is a fault to find, not to hide.

@@ -1,8 +1,11 @@
 #include "common/cp1251.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
 
+#include <cstdint>
 #include <stdexcept>
+#include <string>
 
 namespace mathsheets {
 namespace {
@@ -26,6 +29,67 @@ TEST(Cp1251, RefusesWhatTheCodePageCannotHold) {
   EXPECT_THROW(Utf8ToCp1251("日本"), std::invalid_argument);
   EXPECT_THROW(Utf8ToCp1251("²"), std::invalid_argument);
   EXPECT_THROW(Utf8ToCp1251("\xD0"), std::invalid_argument);
+}
+
+// The C library's iconv converts one character at a time; 0 when it has no character for it.
+char32_t IconvCodePoint(iconv_t cd, unsigned char byte) {
+  char in = static_cast<char>(byte);
+  unsigned char out[4] = {};
+  char* inPtr = &in;
+  char* outPtr = reinterpret_cast<char*>(out);
+  std::size_t inLeft = 1;
+  std::size_t outLeft = sizeof out;
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) return 0;
+  return static_cast<char32_t>(out[0] | (out[1] << 8) | (out[2] << 16) | (out[3] << 24));
+}
+
+std::string Utf8Of(char32_t cp) {
+  std::string text;
+  if (cp < 0x80) {
+    text += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    text += static_cast<char>(0xC0 | (cp >> 6));
+    text += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    text += static_cast<char>(0xE0 | (cp >> 12));
+    text += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    text += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+  return text;
+}
+
+TEST(Cp1251, EveryByteAgreesWithTheCLibrary) {
+  iconv_t cd = iconv_open("UTF-32LE", "CP1251");
+  ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
+  for (unsigned value = 0; value <= 0xFF; ++value) {
+    const auto byte = static_cast<unsigned char>(value);
+    const std::string bytes(1, static_cast<char>(byte));
+    const char32_t cp = IconvCodePoint(cd, byte);
+    SCOPED_TRACE(value);
+    if (cp == 0 && value != 0) {
+      EXPECT_EQ(Cp1251ToUtf8(bytes), "\uFFFD");
+      continue;
+    }
+    EXPECT_EQ(Cp1251ToUtf8(bytes), Utf8Of(cp));
+    EXPECT_EQ(Utf8ToCp1251(Utf8Of(cp)), bytes);
+  }
+  iconv_close(cd);
+}
+
+TEST(Cp1251, EncodesNothingOutsideTheCodePage) {
+  // Of the code points above ASCII only the 127 that a byte decodes to may encode.
+  int accepted = 0;
+  for (char32_t cp = 0x80; cp < 0xD800; ++cp) {
+    try {
+      const std::string byte = Utf8ToCp1251(Utf8Of(cp));
+      ASSERT_EQ(byte.size(), 1u);
+      EXPECT_EQ(Cp1251ToUtf8(byte), Utf8Of(cp));
+      ++accepted;
+    } catch (const std::invalid_argument&) {
+    }
+  }
+  EXPECT_EQ(accepted, 127);
 }
 
 }  // namespace
