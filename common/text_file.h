@@ -1,8 +1,8 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/worksheet_output.h"
 
@@ -28,7 +28,10 @@ class Cp1251FileWriter final : public LineSink {
 
   std::filesystem::path path_;
   int fd_ = -1;
-  std::string buffer_;
+  // Lines are encoded straight into this buffer; it is written out when the next line might not
+  // fit, and grows only for a line longer than it.
+  std::vector<char> buffer_;
+  std::size_t used_ = 0;
 };
 
 }  // namespace mathsheets
