@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
-#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -41,43 +39,42 @@ std::size_t SequenceLength(unsigned char lead) {
   return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
 }
 
+// Copies the one character at `in` the slow way: punctuation such as the dash or the numero sign,
+// and broken UTF-8, which throws there.
+char* EncodeOther(const char*& in, const char* end, char* out) {
+  const std::size_t length =
+      std::min(SequenceLength(static_cast<unsigned char>(*in)), static_cast<std::size_t>(end - in));
+  const std::string encoded = Utf8ToCp1251({in, length});
+  in += length;
+  return std::copy(encoded.begin(), encoded.end(), out);
+}
+
 }  // namespace
 
 char* EncodeCp1251(std::string_view utf8, char* out) {
   const CyrillicBytes& cyrillic = Cyrillic();
   const char* in = utf8.data();
   const char* const end = in + utf8.size();
-  while (in < end) {
-    // Digits and signs come in runs: eight at a time while no byte has its top bit set.
-    while (end - in >= 8) {
-      std::uint64_t word;
-      std::memcpy(&word, in, sizeof word);
-      if (word & 0x8080808080808080ULL) break;
-      std::memcpy(out, in, sizeof word);
-      in += 8;
-      out += 8;
-    }
-    if (in == end) break;
-    const auto lead = static_cast<unsigned char>(*in);
-    if (lead < 0x80) {
-      *out++ = *in++;
+  // Words and blanks alternate every few characters, so ASCII and Cyrillic are told apart without
+  // a branch; only the rare other characters leave the loop.
+  while (end - in >= 2) {
+    const auto first = static_cast<unsigned char>(in[0]);
+    const auto second = static_cast<unsigned char>(in[1]);
+    const bool ascii = first < 0x80;
+    const bool letter = (first & 0xFEU) == 0xD0 && (second & 0xC0U) == 0x80;
+    const unsigned char byte = cyrillic[((first & 1U) << 6) | (second & 0x3FU)];
+    if (!ascii && (!letter || byte == 0)) {
+      out = EncodeOther(in, end, out);
       continue;
     }
-    if ((lead == 0xD0 || lead == 0xD1) && end - in >= 2) {
-      const auto next = static_cast<unsigned char>(in[1]);
-      const unsigned char byte = cyrillic[((lead & 1U) << 6) | (next & 0x3FU)];
-      if ((next & 0xC0) == 0x80 && byte != 0) {
-        *out++ = static_cast<char>(byte);
-        in += 2;
-        continue;
-      }
-    }
-    // Punctuation such as the dash or the numero sign, and broken UTF-8, which throws there.
-    const std::size_t length = std::min(SequenceLength(lead), static_cast<std::size_t>(end - in));
-    const std::string encoded = Utf8ToCp1251({in, length});
-    std::memcpy(out, encoded.data(), encoded.size());
-    out += encoded.size();
-    in += length;
+    *out++ = static_cast<char>(ascii ? first : byte);
+    in += ascii ? 1 : 2;
+  }
+  while (in < end) {
+    if (static_cast<unsigned char>(*in) < 0x80)
+      *out++ = *in++;
+    else
+      out = EncodeOther(in, end, out);
   }
   return out;
 }
