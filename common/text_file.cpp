@@ -32,16 +32,37 @@ Cp1251FileWriter::~Cp1251FileWriter() {
   ::close(fd_);
 }
 
-void Cp1251FileWriter::WriteLine(std::string_view line) {
-  // No character gets longer in Windows-1251, so the UTF-8 length bounds the encoded one.
-  const std::size_t bound = line.size() + kLineEnd.size();
+char* Cp1251FileWriter::Reserve(std::size_t bound) {
   if (buffer_.size() - used_ < bound) {
     Flush();
     if (buffer_.size() < bound) buffer_.resize(bound);
   }
-  char* end = EncodeCp1251(line, buffer_.data() + used_);
+  return buffer_.data() + used_;
+}
+
+std::string_view Cp1251FileWriter::Append(std::string_view encodedStart, std::string_view line) {
+  // No character gets longer in Windows-1251, so the UTF-8 length bounds the encoded one.
+  char* const start = Reserve(encodedStart.size() + line.size() + kLineEnd.size());
+  char* end = std::copy(encodedStart.begin(), encodedStart.end(), start);
+  end = EncodeCp1251(line, end);
+  const std::string_view encoded(start, static_cast<std::size_t>(end - start));
   end = std::copy(kLineEnd.begin(), kLineEnd.end(), end);
   used_ = static_cast<std::size_t>(end - buffer_.data());
+  return encoded;
+}
+
+void Cp1251FileWriter::WriteLine(std::string_view line) {
+  Append({}, line);
+}
+
+void Cp1251FileWriter::WriteLineAndExtended(std::string_view line, LineSink& twin,
+                                            std::string_view extended) {
+  auto* file = dynamic_cast<Cp1251FileWriter*>(&twin);
+  if (file == nullptr || file == this) {
+    LineSink::WriteLineAndExtended(line, twin, extended);
+    return;
+  }
+  file->Append(Append({}, line), extended.substr(line.size()));
 }
 
 void Cp1251FileWriter::Flush() {

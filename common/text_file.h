@@ -18,6 +18,8 @@ class Cp1251FileWriter final : public LineSink {
   Cp1251FileWriter& operator=(const Cp1251FileWriter&) = delete;
 
   void WriteLine(std::string_view line) override;
+  void WriteLineAndExtended(std::string_view line, LineSink& twin,
+                            std::string_view extended) override;
   // Writes out what is buffered and closes the file; a failure of either throws.
   void Close();
 
@@ -25,6 +27,11 @@ class Cp1251FileWriter final : public LineSink {
 
  private:
   void Flush();
+  // Room for `bound` more bytes in the buffer.
+  char* Reserve(std::size_t bound);
+  // Writes `encodedStart`, the encoding of `line` and a line end; returns the line as written,
+  // without its end, valid until the next write.
+  std::string_view Append(std::string_view encodedStart, std::string_view line);
 
   std::filesystem::path path_;
   int fd_ = -1;

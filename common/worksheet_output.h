@@ -12,6 +12,13 @@ class LineSink {
  public:
   virtual ~LineSink() = default;
   virtual void WriteLine(std::string_view line) = 0;
+  // Writes `line` here and `extended`, which starts with `line`, to `twin`. Files that encode
+  // alike override it to encode the shared part once.
+  virtual void WriteLineAndExtended(std::string_view line, LineSink& twin,
+                                    std::string_view extended) {
+    WriteLine(line);
+    twin.WriteLine(extended);
+  }
 };
 
 // The pair of worksheet files open during one run.
@@ -19,10 +26,15 @@ struct WorksheetFiles {
   LineSink& StudentFile;
   LineSink& TeacherFile;
 
-  // One exercise line to each file, student first.
+  // One exercise line to each file, student first. The teacher line is, as a rule, the student
+  // line or the student line and its answer.
   void WriteBoth(std::string_view student, std::string_view teacher) {
-    StudentFile.WriteLine(student);
-    TeacherFile.WriteLine(teacher);
+    if (teacher.starts_with(student)) {
+      StudentFile.WriteLineAndExtended(student, TeacherFile, teacher);
+    } else {
+      StudentFile.WriteLine(student);
+      TeacherFile.WriteLine(teacher);
+    }
   }
 };
 
