@@ -55,14 +55,14 @@ void Cp1251FileWriter::WriteLine(std::string_view line) {
   Append({}, line);
 }
 
-void Cp1251FileWriter::WriteLineAndExtended(std::string_view line, LineSink& twin,
-                                            std::string_view extended) {
+void Cp1251FileWriter::WriteLineAndLonger(std::string_view line, LineSink& twin,
+                                          std::string_view tail) {
   auto* file = dynamic_cast<Cp1251FileWriter*>(&twin);
   if (file == nullptr || file == this) {
-    LineSink::WriteLineAndExtended(line, twin, extended);
+    LineSink::WriteLineAndLonger(line, twin, tail);
     return;
   }
-  file->Append(Append({}, line), extended.substr(line.size()));
+  file->Append(Append({}, line), tail);
 }
 
 void Cp1251FileWriter::Flush() {

@@ -18,8 +18,7 @@ class Cp1251FileWriter final : public LineSink {
   Cp1251FileWriter& operator=(const Cp1251FileWriter&) = delete;
 
   void WriteLine(std::string_view line) override;
-  void WriteLineAndExtended(std::string_view line, LineSink& twin,
-                            std::string_view extended) override;
+  void WriteLineAndLonger(std::string_view line, LineSink& twin, std::string_view tail) override;
   // Writes out what is buffered and closes the file; a failure of either throws.
   void Close();
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "common/number_text.h"
 
 namespace mathsheets {
 
@@ -12,12 +15,13 @@ class LineSink {
  public:
   virtual ~LineSink() = default;
   virtual void WriteLine(std::string_view line) = 0;
-  // Writes `line` here and `extended`, which starts with `line`, to `twin`. Files that encode
-  // alike override it to encode the shared part once.
-  virtual void WriteLineAndExtended(std::string_view line, LineSink& twin,
-                                    std::string_view extended) {
+  // Writes `line` here and `line` followed by `tail` to `twin`. Files that encode alike override
+  // it to encode `line` once and to write the longer line without building it first.
+  virtual void WriteLineAndLonger(std::string_view line, LineSink& twin, std::string_view tail) {
     WriteLine(line);
-    twin.WriteLine(extended);
+    std::string longer(line);
+    longer += tail;
+    twin.WriteLine(longer);
   }
 };
 
@@ -30,11 +34,19 @@ struct WorksheetFiles {
   // line or the student line and its answer.
   void WriteBoth(std::string_view student, std::string_view teacher) {
     if (teacher.starts_with(student)) {
-      StudentFile.WriteLineAndExtended(student, TeacherFile, teacher);
+      StudentFile.WriteLineAndLonger(student, TeacherFile, teacher.substr(student.size()));
     } else {
       StudentFile.WriteLine(student);
       TeacherFile.WriteLine(teacher);
     }
+  }
+
+  // The line to the student file and the line with its answer appended to the teacher file.
+  void WriteWithAnswer(std::string_view line, std::string_view answer) {
+    StudentFile.WriteLineAndLonger(line, TeacherFile, answer);
+  }
+  void WriteWithAnswer(std::string_view line, std::int64_t answer) {
+    WriteWithAnswer(line, NumberText(answer));
   }
 };
 
