@@ -1,27 +1,51 @@
-// One run of the main window with every type that has a generator at count 1, for many variants.
-// Prints the throughput of written text, the time a plain copy of the same bytes takes, and the
-// peak memory, which must not grow with the number of variants: the run streams to its files.
+// Two runs for many variants, each set against the least a program writing the same bytes must
+// do: the main window with every type at count 1, and the word-problem window with every problem.
+// Each run ends with its files synced to disk, and a plain read/write copy of the same two files,
+// synced too, is timed in the same process; the ratio run / copy is the figure to watch. Every
+// measurement is the best of a few repetitions, since other programs share the machine. Peak
+// memory must not grow with the number of variants: the runs stream to their files.
+//
+//   mathsheets-bench [VARIANTS [REPETITIONS]]
 #include <sys/resource.h>
 
+#include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
+#include <functional>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "common/random.h"
+#include "file_copy.h"
 #include "generators/registry.h"
 #include "shell/catalog.h"
 #include "shell/main_run.h"
+#include "wordproblems/problem_catalog.h"
+#include "wordproblems/problem_run.h"
 
 namespace {
 
+using namespace mathsheets;
 using Clock = std::chrono::steady_clock;
 
-double Seconds(Clock::time_point since) {
-  return std::chrono::duration<double>(Clock::now() - since).count();
+struct Written {
+  std::filesystem::path student;
+  std::filesystem::path teacher;
+};
+
+struct Figures {
+  double runSeconds;
+  double copySeconds;
+  std::uintmax_t bytes;
+};
+
+double SecondsOf(const std::function<void()>& action) {
+  const auto start = Clock::now();
+  action();
+  return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
 long PeakKilobytes() {
@@ -30,29 +54,58 @@ long PeakKilobytes() {
   return usage.ru_maxrss;
 }
 
-double CopySeconds(const std::filesystem::path& from, const std::filesystem::path& to) {
-  const auto start = Clock::now();
-  std::ifstream in(from, std::ios::binary);
-  std::ofstream out(to, std::ios::binary | std::ios::trunc);
-  std::vector<char> buffer(1 << 16);
-  while (in.read(buffer.data(), static_cast<std::streamsize>(buffer.size())) || in.gcount() > 0)
-    out.write(buffer.data(), in.gcount());
-  out.close();
-  return Seconds(start);
+Figures Measure(const std::function<Written()>& run, const std::filesystem::path& dir,
+                int repetitions) {
+  Figures best{1e300, 1e300, 0};
+  for (int i = 0; i < repetitions; ++i) {
+    Written files;
+    best.runSeconds = std::min(best.runSeconds, SecondsOf([&] {
+                                 files = run();
+                                 bench::SyncFile(files.student);
+                                 bench::SyncFile(files.teacher);
+                               }));
+    best.bytes =
+        std::filesystem::file_size(files.student) + std::filesystem::file_size(files.teacher);
+    best.copySeconds = std::min(best.copySeconds, SecondsOf([&] {
+                                  bench::CopyAndSync(files.student, dir / "copy_s.txt");
+                                  bench::CopyAndSync(files.teacher, dir / "copy_t.txt");
+                                }));
+  }
+  return best;
+}
+
+void Print(std::string_view what, const Figures& f) {
+  const double megabytes = static_cast<double>(f.bytes) / 1e6;
+  std::printf("%.*s: %.1f MB in %.3f s (%.1f MB/s); copy %.3f s; run / copy %.2f\n",
+              static_cast<int>(what.size()), what.data(), megabytes, f.runSeconds,
+              megabytes / f.runSeconds, f.copySeconds, f.runSeconds / f.copySeconds);
+}
+
+int PositiveArgument(int argc, char** argv, int at, int fallback) {
+  if (argc <= at) return fallback;
+  const std::string_view text = argv[at];
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || value < 1) {
+    std::fprintf(stderr, "usage: mathsheets-bench [VARIANTS [REPETITIONS]]\n");
+    std::exit(2);
+  }
+  return value;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  using namespace mathsheets;
-  const int variants = argc > 1 ? std::stoi(argv[1]) : 10000;
+  const int variants = PositiveArgument(argc, argv, 1, 10000);
+  const int repetitions = PositiveArgument(argc, argv, 2, 3);
   const std::filesystem::path dir = std::filesystem::temp_directory_path() / "mathsheets_bench";
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir / "gen");
+  const long memoryBefore = PeakKilobytes();
 
   Pcg32 random(1);
-  MainModule module(random);
-  MainSelection selection(module);
+  MainModule mainModule(random);
+  MainSelection selection(mainModule);
   int types = 0;
   for (const TaskKind& kind : kTaskCatalog) {
     if (FindTaskGenerator(kind.Number) == nullptr) continue;
@@ -61,22 +114,33 @@ int main(int argc, char** argv) {
     ++types;
   }
   selection.VariantsChange(std::to_string(variants));
+  const Figures mainFigures = Measure(
+      [&] {
+        const RunResult r = RunMainWorksheet(selection, dir, CurrentLocalDateTime());
+        return Written{r.studentPath, r.teacherPath};
+      },
+      dir, repetitions);
 
-  const long memoryBefore = PeakKilobytes();
-  const auto start = Clock::now();
-  const RunResult result = RunMainWorksheet(selection, dir, CurrentLocalDateTime());
-  const double runSeconds = Seconds(start);
-  const double bytes = static_cast<double>(std::filesystem::file_size(result.studentPath) +
-                                           std::filesystem::file_size(result.teacherPath));
-  const double copySeconds = CopySeconds(result.studentPath, dir / "copy_s.txt") +
-                             CopySeconds(result.teacherPath, dir / "copy_t.txt");
+  ProblemModule problemModule(random);
+  int problems = 0;
+  for (const TWordProblem& problem : WordProblemCatalog()) {
+    if (problem.Generator == nullptr) continue;
+    ToggleSelected(problemModule, problem.Index);
+    ++problems;
+  }
+  const std::string variantsText = std::to_string(variants);
+  const Figures problemFigures = Measure(
+      [&] {
+        const ProblemRunResult r =
+            RunProblemWorksheet(problemModule, variantsText, dir, CurrentLocalDateTime());
+        return Written{r.studentPath, r.teacherPath};
+      },
+      dir, repetitions);
 
-  std::printf("types: %d, variants: %d\n", types, variants);
-  std::printf("written: %.1f MB in %.3f s: %.1f MB/s\n", bytes / 1e6, runSeconds,
-              bytes / 1e6 / runSeconds);
-  std::printf("copying the same bytes: %.3f s (run / copy: %.2f)\n", copySeconds,
-              runSeconds / copySeconds);
-  std::printf("peak memory: %ld kB (%ld kB before the run)\n", PeakKilobytes(), memoryBefore);
+  std::printf("%d variants, best of %d\n", variants, repetitions);
+  Print("main window, " + std::to_string(types) + " types", mainFigures);
+  Print("word problems, " + std::to_string(problems) + " problems", problemFigures);
+  std::printf("peak memory: %ld kB (%ld kB before the runs)\n", PeakKilobytes(), memoryBefore);
   std::filesystem::remove_all(dir);
   return 0;
 }

@@ -3,21 +3,23 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
-#include "common/cp1251.h"
 #include "common/io_error.h"
+#include "common/line_encoding.h"
 
 namespace mathsheets {
 
 namespace {
-constexpr std::size_t kFlushSize = 1 << 16;
-}
+constexpr std::size_t kBufferSize = 1 << 16;
+constexpr std::string_view kLineEnd = "\r\n";
+}  // namespace
 
 Cp1251FileWriter::Cp1251FileWriter(const std::filesystem::path& path) : path_(path) {
   fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd_ < 0) throw IoError(IoErrorCodeFromErrno(errno, FileAction::Create));
-  buffer_.reserve(kFlushSize + 4096);
+  buffer_.resize(kBufferSize);
 }
 
 Cp1251FileWriter::~Cp1251FileWriter() {
@@ -30,25 +32,54 @@ Cp1251FileWriter::~Cp1251FileWriter() {
   ::close(fd_);
 }
 
+char* Cp1251FileWriter::Reserve(std::size_t bound) {
+  if (buffer_.size() - used_ < bound) {
+    Flush();
+    if (buffer_.size() < bound) buffer_.resize(bound);
+  }
+  return buffer_.data() + used_;
+}
+
+std::string_view Cp1251FileWriter::Append(std::string_view encodedStart, std::string_view line) {
+  // No character gets longer in Windows-1251, so the UTF-8 length bounds the encoded one.
+  char* const start = Reserve(encodedStart.size() + line.size() + kLineEnd.size());
+  char* end = std::copy(encodedStart.begin(), encodedStart.end(), start);
+  end = EncodeCp1251(line, end);
+  const std::string_view encoded(start, static_cast<std::size_t>(end - start));
+  end = std::copy(kLineEnd.begin(), kLineEnd.end(), end);
+  used_ = static_cast<std::size_t>(end - buffer_.data());
+  return encoded;
+}
+
 void Cp1251FileWriter::WriteLine(std::string_view line) {
-  AppendCp1251(buffer_, line);
-  buffer_ += "\r\n";
-  if (buffer_.size() >= kFlushSize) Flush();
+  Append({}, line);
+}
+
+void Cp1251FileWriter::WriteLineAndLonger(std::string_view line, LineSink& twin,
+                                          std::string_view tail) {
+  auto* file = dynamic_cast<Cp1251FileWriter*>(&twin);
+  if (file == nullptr || file == this) {
+    LineSink::WriteLineAndLonger(line, twin, tail);
+    return;
+  }
+  file->Append(Append({}, line), tail);
 }
 
 void Cp1251FileWriter::Flush() {
   std::size_t done = 0;
-  while (done < buffer_.size()) {
-    const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+  while (done < used_) {
+    const ssize_t n = ::write(fd_, buffer_.data() + done, used_ - done);
     if (n < 0) {
       if (errno == EINTR) continue;
       const int err = errno;
-      buffer_.erase(0, done);
+      std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(done),
+                buffer_.begin() + static_cast<std::ptrdiff_t>(used_), buffer_.begin());
+      used_ -= done;
       throw IoError(IoErrorCodeFromErrno(err, FileAction::Write));
     }
     done += static_cast<std::size_t>(n);
   }
-  buffer_.clear();
+  used_ = 0;
 }
 
 void Cp1251FileWriter::Close() {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/worksheet_output.h"
 
@@ -18,6 +18,7 @@ class Cp1251FileWriter final : public LineSink {
   Cp1251FileWriter& operator=(const Cp1251FileWriter&) = delete;
 
   void WriteLine(std::string_view line) override;
+  void WriteLineAndLonger(std::string_view line, LineSink& twin, std::string_view tail) override;
   // Writes out what is buffered and closes the file; a failure of either throws.
   void Close();
 
@@ -25,10 +26,18 @@ class Cp1251FileWriter final : public LineSink {
 
  private:
   void Flush();
+  // Room for `bound` more bytes in the buffer.
+  char* Reserve(std::size_t bound);
+  // Writes `encodedStart`, the encoding of `line` and a line end; returns the line as written,
+  // without its end, valid until the next write.
+  std::string_view Append(std::string_view encodedStart, std::string_view line);
 
   std::filesystem::path path_;
   int fd_ = -1;
-  std::string buffer_;
+  // Lines are encoded straight into this buffer; it is written out when the next line might not
+  // fit, and grows only for a line longer than it.
+  std::vector<char> buffer_;
+  std::size_t used_ = 0;
 };
 
 }  // namespace mathsheets

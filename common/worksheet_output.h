@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "common/number_text.h"
 
 namespace mathsheets {
 
@@ -12,6 +15,14 @@ class LineSink {
  public:
   virtual ~LineSink() = default;
   virtual void WriteLine(std::string_view line) = 0;
+  // Writes `line` here and `line` followed by `tail` to `twin`. Files that encode alike override
+  // it to encode `line` once and to write the longer line without building it first.
+  virtual void WriteLineAndLonger(std::string_view line, LineSink& twin, std::string_view tail) {
+    WriteLine(line);
+    std::string longer(line);
+    longer += tail;
+    twin.WriteLine(longer);
+  }
 };
 
 // The pair of worksheet files open during one run.
@@ -19,10 +30,23 @@ struct WorksheetFiles {
   LineSink& StudentFile;
   LineSink& TeacherFile;
 
-  // One exercise line to each file, student first.
+  // One exercise line to each file, student first. The teacher line is, as a rule, the student
+  // line or the student line and its answer.
   void WriteBoth(std::string_view student, std::string_view teacher) {
-    StudentFile.WriteLine(student);
-    TeacherFile.WriteLine(teacher);
+    if (teacher.starts_with(student)) {
+      StudentFile.WriteLineAndLonger(student, TeacherFile, teacher.substr(student.size()));
+    } else {
+      StudentFile.WriteLine(student);
+      TeacherFile.WriteLine(teacher);
+    }
+  }
+
+  // The line to the student file and the line with its answer appended to the teacher file.
+  void WriteWithAnswer(std::string_view line, std::string_view answer) {
+    StudentFile.WriteLineAndLonger(line, TeacherFile, answer);
+  }
+  void WriteWithAnswer(std::string_view line, std::int64_t answer) {
+    WriteWithAnswer(line, NumberText(answer));
   }
 };
 

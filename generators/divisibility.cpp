@@ -20,7 +20,7 @@ void PairExercise(MainModule& m, WorksheetFiles& files) {
   m.pair = DrawGcdPair(m.random, m.GcdLevel);
   const std::int64_t answer = Question == PairQuestion::Gcd ? m.pair.PairGcd : m.pair.PairLcm;
   const std::string line = PairQuestionLine(Question, m.pair.PairA, m.pair.PairB);
-  files.WriteBoth(line, line + std::to_string(answer));
+  files.WriteWithAnswer(line, answer);
 }
 
 // The number of factors is Trunc((Random(29) + countBase) / 10) and each factor is

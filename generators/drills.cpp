@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "common/number_text.h"
+
 namespace mathsheets {
 
 namespace {
@@ -62,7 +64,7 @@ void Drill(MainModule& m, WorksheetFiles& files) {
       answer = first;
       break;
   }
-  files.WriteBoth(line, line + std::to_string(answer));
+  files.WriteWithAnswer(line, answer);
 }
 
 template <std::size_t... Rows>
@@ -76,9 +78,10 @@ constexpr auto kBindings = Bindings(std::make_index_sequence<kDrills.size()>());
 
 std::string DrillLine(DrillOperation op, std::int32_t x, std::int32_t y) {
   static constexpr std::array<char, 4> kSigns = {'+', '-', 'x', ':'};
-  std::string line = std::to_string(x);
+  std::string line;
+  line += NumberText(x).view();
   line += kSigns[static_cast<std::size_t>(op)];
-  line += std::to_string(y);
+  line += NumberText(y).view();
   line += '=';
   return line;
 }

@@ -11,7 +11,8 @@ void ChainExercise(MainModule& m, WorksheetFiles& files) {
   const auto count = static_cast<std::int32_t>(templates.size());
   const std::int32_t t = Draw10(m.random, 10 * count - 1, 10);
   const ChainExpression chain = BuildChain(templates[static_cast<std::size_t>(t - 1)], m.random);
-  files.WriteBoth(chain.text + "=", chain.text + "=" + std::to_string(chain.value));
+  const std::string line = chain.text + "=";
+  files.WriteWithAnswer(line, chain.value);
 }
 
 constexpr std::array<GeneratorBinding, 2> kBindings = {{

@@ -157,7 +157,7 @@ void DistributiveTrick(MainModule& m, WorksheetFiles& files) {
   t.d = t.w - t.v;
   t.form = Draw10(m.random, 39, 10);
   const std::string line = DistributiveLine(t);
-  files.WriteBoth(line, line + std::to_string((t.m - t.u) * t.w));
+  files.WriteWithAnswer(line, (t.m - t.u) * t.w);
 }
 
 constexpr std::array<GeneratorBinding, 6> kBindings = {{

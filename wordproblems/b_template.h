@@ -15,13 +15,18 @@ namespace mathsheets {
 // Calls slot(name) for every slot of `pattern`, left to right; false when a brace is unmatched.
 template <class Slot>
 constexpr bool ForEachSlot(std::string_view pattern, Slot&& slot) {
+  // A plain scan: find_first_of with a set looks each character up in the set by memchr.
+  const auto nextBrace = [&](std::size_t from) {
+    while (from < pattern.size() && pattern[from] != '{' && pattern[from] != '}') ++from;
+    return from;
+  };
   std::size_t at = 0;
   while (at < pattern.size()) {
-    const std::size_t open = pattern.find_first_of("{}", at);
-    if (open == std::string_view::npos) return true;
+    const std::size_t open = nextBrace(at);
+    if (open == pattern.size()) return true;
     if (pattern[open] == '}') return false;
-    const std::size_t close = pattern.find_first_of("{}", open + 1);
-    if (close == std::string_view::npos || pattern[close] == '{') return false;
+    const std::size_t close = nextBrace(open + 1);
+    if (close == pattern.size() || pattern[close] == '{') return false;
     slot(pattern.substr(open + 1, close - open - 1));
     at = close + 1;
   }
@@ -45,6 +50,7 @@ constexpr bool TemplateUsesOnly(std::string_view pattern, std::span<const std::s
 template <class Fill>
 std::string RenderTemplate(std::string_view pattern, Fill&& fill) {
   std::string text;
+  text.reserve(pattern.size() + 32);
   std::size_t literalFrom = 0;
   const bool matched = ForEachSlot(pattern, [&](std::string_view name) {
     const auto open = static_cast<std::size_t>(name.data() - pattern.data()) - 1;

@@ -6,9 +6,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "common/cp1251.h"
 #include "common/io_error.h"
-#include "testing/worksheet_reading.h"
 #include "testing/unprivileged.h"
+#include "testing/worksheet_reading.h"
 
 namespace mathsheets {
 namespace {
@@ -85,6 +86,30 @@ TEST(Cp1251FileWriter, ADestroyedWriterKeepsWhatWasWritten) {
     file.WriteLine("first");
   }
   EXPECT_EQ(FileBytes(dir / "a.txt"), "first\r\n");
+}
+
+// A pair of files shares the encoding of a line the teacher file repeats or extends; the bytes
+// must be those of two files written line by line, also where a line crosses a buffer's end and
+// where one line is longer than the buffer.
+TEST(Cp1251FileWriter, APairWritesWhatTwoSeparateFilesWould) {
+  const auto dir = FreshWorkdir("pair");
+  std::string student, teacher;
+  {
+    Cp1251FileWriter studentFile(dir / "s.txt"), teacherFile(dir / "t.txt");
+    WorksheetFiles files{studentFile, teacherFile};
+    const std::string longLine(100000, 'x');
+    for (int i = 0; i < 20000; ++i) {
+      const std::string line = "Задача №" + std::to_string(i) + " — ";
+      const std::string answer = i % 3 == 0 ? line : i % 3 == 1 ? line + "ответ " : "другое";
+      files.WriteBoth(i == 777 ? longLine : line, i == 777 ? longLine + "ё" : answer);
+      student += Utf8ToCp1251(i == 777 ? longLine : line) + "\r\n";
+      teacher += Utf8ToCp1251(i == 777 ? longLine + "ё" : answer) + "\r\n";
+    }
+    studentFile.Close();
+    teacherFile.Close();
+  }
+  EXPECT_EQ(FileBytes(dir / "s.txt"), student);
+  EXPECT_EQ(FileBytes(dir / "t.txt"), teacher);
 }
 
 TEST(IoErrorMessage, FollowsTheRuntimeTable) {

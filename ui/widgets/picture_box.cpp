@@ -2,7 +2,7 @@
 
 #include <QFile>
 #include <QImage>
-#include <QResizeEvent>
+#include <QPainter>
 
 #include "common/work_path.h"
 
@@ -31,19 +31,23 @@ bool PictureBox::Load(const std::filesystem::path& folder, std::string_view name
     return false;
   }
   original_ = QPixmap::fromImage(image);
+  scaled_ = {};
   name_ = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-  Rescale();
+  update();
   return true;
 }
 
-void PictureBox::resizeEvent(QResizeEvent* event) {
-  QLabel::resizeEvent(event);
-  Rescale();
-}
-
-void PictureBox::Rescale() {
-  if (original_.isNull()) return;
-  setPixmap(original_.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+void PictureBox::paintEvent(QPaintEvent* event) {
+  if (original_.isNull()) {
+    QLabel::paintEvent(event);
+    return;
+  }
+  const QSize fitted = original_.size().scaled(size(), Qt::KeepAspectRatio);
+  if (scaled_.size() != fitted)
+    scaled_ = original_.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  QRect target(QPoint(0, 0), scaled_.size());
+  target.moveCenter(rect().center());
+  QPainter(this).drawPixmap(target.topLeft(), scaled_);
 }
 
 }  // namespace mathsheets::ui

@@ -9,7 +9,9 @@
 namespace mathsheets::ui {
 
 // A picture box: a label that shows a BMP file of the working folder scaled to its size with the
-// aspect ratio kept.
+// aspect ratio kept, centred. The picture is scaled when it is painted, not when the box is
+// resized: laying a window out resizes its boxes many times, and a hidden window's pictures need
+// no scaling at all until it is shown.
 class PictureBox : public QLabel {
   Q_OBJECT
  public:
@@ -23,11 +25,11 @@ class PictureBox : public QLabel {
   const QString& pictureName() const { return name_; }
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
-  void Rescale();
   QPixmap original_;
+  QPixmap scaled_;  // original_ at the size it was last painted at
   QString name_;
 };
 
