@@ -75,11 +75,26 @@ void Cp1251FileWriter::Flush() {
       std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(done),
                 buffer_.begin() + static_cast<std::ptrdiff_t>(used_), buffer_.begin());
       used_ -= done;
+      flushed_ += done;
       throw IoError(IoErrorCodeFromErrno(err, FileAction::Write));
     }
     done += static_cast<std::size_t>(n);
   }
+  flushed_ += done;
   used_ = 0;
+}
+
+void Cp1251FileWriter::TruncateTo(std::uint64_t length) {
+  if (length >= flushed_) {
+    // Still in the buffer: forget what follows.
+    if (length < flushed_ + used_) used_ = static_cast<std::size_t>(length - flushed_);
+    return;
+  }
+  used_ = 0;
+  const auto offset = static_cast<off_t>(length);
+  if (::ftruncate(fd_, offset) != 0 || ::lseek(fd_, offset, SEEK_SET) != offset)
+    throw IoError(IoErrorCodeFromErrno(errno, FileAction::Write));
+  flushed_ = length;
 }
 
 void Cp1251FileWriter::Close() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,11 @@ class Cp1251FileWriter final : public LineSink {
   // Writes out what is buffered and closes the file; a failure of either throws.
   void Close();
 
+  // The bytes written so far, buffered ones included.
+  std::uint64_t length() const { return flushed_ + used_; }
+  // Drops everything written after the first `length` bytes, so the file goes on from there.
+  void TruncateTo(std::uint64_t length);
+
   const std::filesystem::path& path() const { return path_; }
 
  private:
@@ -38,6 +44,8 @@ class Cp1251FileWriter final : public LineSink {
   // fit, and grows only for a line longer than it.
   std::vector<char> buffer_;
   std::size_t used_ = 0;
+  // Bytes already handed to the file.
+  std::uint64_t flushed_ = 0;
 };
 
 }  // namespace mathsheets

@@ -13,8 +13,11 @@ namespace mathsheets {
 
 // The variants loop: for each variant its header line, then every type with a positive count,
 // in catalog order, as many times as its count says. Types without a generator yet are passed by.
-// `progress` may stop it between two whole variants.
-VariantsOutcome ispoln(MainModule& m, WorksheetFiles& files, const ProgressHook& progress = {});
+// `progress` may stop it between two whole variants; `withinVariant`, asked every few thousand
+// exercises, inside one: a count box can ask for two thousand million exercises a variant. The
+// variant given up is left half written: the caller takes its lines back.
+VariantsOutcome ispoln(MainModule& m, WorksheetFiles& files, const ProgressHook& progress = {},
+                       const ProgressHook& withinVariant = {});
 
 struct RunResult {
   std::filesystem::path studentPath;
@@ -25,7 +28,8 @@ struct RunResult {
 };
 
 // One press of "Выполнить": opens and stamps the pair in workdir/gen, runs the variants when the
-// variants box is not empty, closes both files, also when `progress` stopped the run. Throws
+// variants box is not empty, closes both files, also when `progress` stopped the run; stopped
+// inside a variant, both files are first cut back to the end of the last whole one. Throws
 // IoError, keeping what was written.
 RunResult RunMainWorksheet(MainSelection& selection, const std::filesystem::path& workdir,
                            const LocalDateTime& now, const ProgressHook& progress = {});

@@ -61,6 +61,7 @@ VariantsOutcome WriteProblemVariants(ProblemModule& m, std::int32_t variants, Wo
       files.TeacherFile.WriteLine(m.instance.answerLine);
     }
     files.WriteBoth(" ", " ");
+    return true;
   });
 }
 

@@ -3,14 +3,17 @@
 namespace mathsheets {
 
 VariantsOutcome WriteVariants(std::int64_t total, const ProgressHook& progress,
-                              const std::function<void(std::int64_t variant)>& writeVariant) {
+                              const std::function<bool(std::int64_t variant)>& writeVariant) {
   VariantsOutcome outcome;
   for (std::int64_t v = 1; v <= total; ++v) {
     if (progress && !progress(RunProgress{outcome.written, total})) {
       outcome.end = RunEnd::Cancelled;
       return outcome;
     }
-    writeVariant(v);
+    if (!writeVariant(v)) {
+      outcome.end = RunEnd::Cancelled;
+      return outcome;
+    }
     outcome.written = v;
   }
   // The last report shows the run complete; there is nothing left to stop.

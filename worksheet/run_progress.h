@@ -24,9 +24,10 @@ struct VariantsOutcome {
 };
 
 // Variants 1..total (none when total < 1), each written whole by `writeVariant`, with `progress`
-// asked before the first and after each. The counter is 64-bit, so the largest count a box can
-// hold ends like any other.
+// asked before the first and after each. `writeVariant` returns false when it gave up inside its
+// variant (its caller has to take that variant's lines back); the run then ends as cancelled.
+// The counter is 64-bit, so the largest count a box can hold ends like any other.
 VariantsOutcome WriteVariants(std::int64_t total, const ProgressHook& progress,
-                              const std::function<void(std::int64_t variant)>& writeVariant);
+                              const std::function<bool(std::int64_t variant)>& writeVariant);
 
 }  // namespace mathsheets

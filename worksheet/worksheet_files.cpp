@@ -50,6 +50,11 @@ WorksheetFilePair::WorksheetFilePair(const std::filesystem::path& studentPath,
   teacher_.WriteLine(stamp_);
 }
 
+void WorksheetFilePair::TruncateTo(const Lengths& lengths) {
+  student_.TruncateTo(lengths.student);
+  teacher_.TruncateTo(lengths.teacher);
+}
+
 void WorksheetFilePair::Close() {
   student_.Close();
   teacher_.Close();

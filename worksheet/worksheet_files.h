@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -40,6 +41,14 @@ class WorksheetFilePair {
 
   WorksheetFiles& Files() { return files_; }
   void Close();
+
+  // How long both files are, to go back to when a run stops inside a variant.
+  struct Lengths {
+    std::uint64_t student = 0;
+    std::uint64_t teacher = 0;
+  };
+  Lengths lengths() const { return {student_.length(), teacher_.length()}; }
+  void TruncateTo(const Lengths& lengths);
 
   const std::string& stamp() const { return stamp_; }
   const std::filesystem::path& studentPath() const { return student_.path(); }

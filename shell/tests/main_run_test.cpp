@@ -197,6 +197,24 @@ TEST_F(MainRunTest, AStoppedRunLeavesTheSameWholeVariantsInBothFiles) {
   EXPECT_TRUE(std::regex_match(teacher.back(), std::regex(R"(\d+:\d+=\d+)"))) << teacher.back();
 }
 
+TEST_F(MainRunTest, AStopInsideAVariantTakesItsLinesBack) {
+  // A typo in a count box asks for 2147483647 exercises in one variant; the hook is asked inside
+  // it and stops the run once the files have grown past their buffers.
+  Count(1, "99999999999");
+  selection.VariantsChange("2");
+  int asks = 0;
+  const RunResult r = RunMainWorksheet(selection, dir, kRunTime, [&](const RunProgress& p) {
+    EXPECT_EQ(p.written, 0);
+    return ++asks < 40;
+  });
+  EXPECT_EQ(r.end, RunEnd::Cancelled);
+  EXPECT_EQ(r.variantsWritten, 0);
+  EXPECT_EQ(asks, 40);
+  // Nothing of the variant given up stays: both files hold their stamp line alone.
+  EXPECT_EQ(FileBytes(r.studentPath), kStamp + "\r\n");
+  EXPECT_EQ(FileBytes(r.teacherPath), kStamp + "\r\n");
+}
+
 TEST_F(MainRunTest, AFolderNamedLikeTheWorksheetIsAccessDenied) {
   std::filesystem::create_directory(dir / "gen" / "ajobs_10.12.2016_17_09.txt");
   selection.VariantsChange("1");

@@ -22,7 +22,10 @@ TEST(WriteVariants, ReportsBeforeTheFirstAndAfterEveryVariant) {
         r.reports.push_back(p.written);
         return true;
       },
-      [&](std::int64_t v) { r.variants.push_back(v); });
+      [&](std::int64_t v) {
+        r.variants.push_back(v);
+        return true;
+      });
   EXPECT_EQ(outcome.end, RunEnd::Completed);
   EXPECT_EQ(outcome.written, 3);
   EXPECT_EQ(r.variants, (std::vector<std::int64_t>{1, 2, 3}));
@@ -35,11 +38,20 @@ TEST(WriteVariants, AHookThatSaysStopEndsTheRunAfterAWholeVariant) {
     Recorded r;
     const auto outcome = WriteVariants(
         INT32_MAX, [&](const RunProgress& p) { return p.written < stopAt; },
-        [&](std::int64_t v) { r.variants.push_back(v); });
+        [&](std::int64_t v) {
+          r.variants.push_back(v);
+          return true;
+        });
     EXPECT_EQ(outcome.end, RunEnd::Cancelled);
     EXPECT_EQ(outcome.written, stopAt);
     EXPECT_EQ(static_cast<std::int64_t>(r.variants.size()), stopAt);
   }
+}
+
+TEST(WriteVariants, AVariantGivenUpEndsTheRunWithoutCountingIt) {
+  const auto outcome = WriteVariants(5, {}, [](std::int64_t v) { return v < 3; });
+  EXPECT_EQ(outcome.end, RunEnd::Cancelled);
+  EXPECT_EQ(outcome.written, 2);
 }
 
 TEST(WriteVariants, NothingForNoVariantsAndNoHookNeeded) {
@@ -51,13 +63,22 @@ TEST(WriteVariants, NothingForNoVariantsAndNoHookNeeded) {
           ++calls;
           return true;
         },
-        [&](std::int64_t) { ++calls; });
+        [&](std::int64_t) {
+          ++calls;
+          return true;
+        });
     EXPECT_EQ(calls, 0);
     EXPECT_EQ(outcome.written, 0);
     EXPECT_EQ(outcome.end, RunEnd::Completed);
   }
   std::int64_t last = 0;
-  EXPECT_EQ(WriteVariants(2, {}, [&](std::int64_t v) { last = v; }).written, 2);
+  EXPECT_EQ(WriteVariants(2, {},
+                          [&](std::int64_t v) {
+                            last = v;
+                            return true;
+                          })
+                .written,
+            2);
   EXPECT_EQ(last, 2);
 }
 
