@@ -5,13 +5,7 @@ cli="$1"
 build="${2:-plain}"  # "sanitized" when the program carries the sanitizers' runtime
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
-check() {  # check NAME CONDITION...
-  local name="$1"
-  shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
-}
+. "$(dirname "${BASH_SOURCE[0]}")/../../testing/check.sh"
 
 lines=$("$cli" list | wc -l)
 check "list prints 115 types" test "$lines" -eq 115
@@ -133,5 +127,4 @@ else
   check "too few descriptors says Too many open files." test "$err" = "Too many open files."
 fi
 
-echo "cli: $passed passed, $failed failed"
-test "$failed" -eq 0
+finish cli

@@ -8,13 +8,7 @@ work=$(mktemp -d)
 window=""
 trap '[ -n "$window" ] && kill "$window" 2>/dev/null; rm -rf "$work"' EXIT
 stage="$work/stage"
-passed=0
-failed=0
-check() {  # check NAME CONDITION...
-  local name="$1"
-  shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
-}
+. "$(dirname "${BASH_SOURCE[0]}")/../../testing/check.sh"
 
 cmake --install "$build" --prefix "$stage/usr" > "$work/install.log" || {
   cat "$work/install.log"
@@ -59,5 +53,4 @@ sleep 1
 check "the window is still open" kill -0 "$window"
 [ "$failed" -eq 0 ] || cat "$work/window.log"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish "installed layout"

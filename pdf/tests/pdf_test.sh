@@ -6,13 +6,7 @@ cli="$1"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 unset QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY  # must run without a display
-passed=0
-failed=0
-check() {  # check NAME CONDITION...
-  local name="$1"
-  shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
-}
+. "$(dirname "${BASH_SOURCE[0]}")/../../testing/check.sh"
 
 pages() { pdfinfo "$1" | awk '/^Pages:/ {print $2}'; }
 stamp() { head -n 1 "$1" | iconv -f cp1251 -t utf-8 | tr -d '\r'; }
@@ -112,5 +106,4 @@ check "--out with two inputs exits 2" test $? -eq 2
 "$cli" pdf "$work/wide.pdf" >/dev/null 2>&1
 check "a PDF never replaces its own input" test $? -eq 2
 
-echo "pdf: $passed passed, $failed failed"
-test "$failed" -eq 0
+finish pdf
