@@ -21,5 +21,8 @@ function(mathsheets_layer_tests name)
   cmake_parse_arguments(PARSE_ARGV 1 tests "" "" "SOURCES;LINKS")
   add_executable(${name} ${tests_SOURCES})
   target_link_libraries(${name} PRIVATE ${tests_LINKS} mathsheets_testing GTest::gtest_main)
+  # GoogleTest and the standard headers every test uses, parsed once per program, not per file.
+  target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <cstdint> <functional> <regex> <string>
+                            <vector>)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
 endfunction()
