@@ -6,4 +6,4 @@ scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DMATHSHEETS_TESTS=OFF
 cmake --build build -j2
 cd build/workdir
-exec ../mathsheets "$@"
+exec ../app/mathsheets "$@"
