@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <stdexcept>
 
 namespace mathsheets {
@@ -87,6 +86,31 @@ char Encode(char32_t cp) {
   return static_cast<char>(byte);
 }
 
+// The bytes of U+0400..U+047F, the two-byte UTF-8 sequences D0 80 .. D1 BF where every Cyrillic
+// letter of the code page lies; 0 where it has none.
+constexpr std::array<unsigned char, 128> BuildCyrillic() {
+  std::array<unsigned char, 128> bytes{};
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = kFlatEncoding[0x0400 - kFlatFirst + i];
+  return bytes;
+}
+constexpr auto kCyrillic = BuildCyrillic();
+
+// The byte of the one character at `in`, which it passes; throws for broken UTF-8.
+char EncodeSequence(const char*& in, const char* end) {
+  const auto lead = static_cast<unsigned char>(*in);
+  const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+  if (length == 0 || static_cast<std::size_t>(end - in) < length)
+    throw std::invalid_argument("broken UTF-8");
+  char32_t cp = lead & (0x7FU >> length);
+  for (std::size_t j = 1; j < length; ++j) {
+    const auto next = static_cast<unsigned char>(in[j]);
+    if ((next & 0xC0) != 0x80) throw std::invalid_argument("broken UTF-8");
+    cp = (cp << 6) | (next & 0x3FU);
+  }
+  in += length;
+  return Encode(cp);
+}
+
 char32_t Decode(unsigned char byte) {
   return byte < 0x80 ? byte : kUpperHalf[byte - 0x80];
 }
@@ -106,40 +130,32 @@ void AppendUtf8(std::string& out, char32_t cp) {
 
 }  // namespace
 
-void AppendCp1251(std::string& out, std::string_view utf8) {
-  for (std::size_t i = 0; i < utf8.size();) {
-    // Most of a worksheet is digits and signs: copy runs of ASCII at once.
-    std::size_t ascii = i;
-    while (ascii + 8 <= utf8.size()) {
-      std::uint64_t word;
-      std::memcpy(&word, utf8.data() + ascii, sizeof word);
-      if (word & 0x8080808080808080ULL) break;
-      ascii += 8;
-    }
-    while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80) ++ascii;
-    if (ascii > i) {
-      out.append(utf8.data() + i, ascii - i);
-      i = ascii;
+char* EncodeCp1251(std::string_view utf8, char* out) {
+  const char* in = utf8.data();
+  const char* const end = in + utf8.size();
+  // Words and blanks alternate every few characters, so ASCII and Cyrillic are told apart without
+  // a branch; only the rare other characters leave the loop.
+  while (end - in >= 2) {
+    const auto first = static_cast<unsigned char>(in[0]);
+    const auto second = static_cast<unsigned char>(in[1]);
+    const bool ascii = first < 0x80;
+    const bool letter = (first & 0xFEU) == 0xD0 && (second & 0xC0U) == 0x80;
+    const unsigned char byte = kCyrillic[((first & 1U) << 6) | (second & 0x3FU)];
+    if (!ascii && (!letter || byte == 0)) {
+      *out++ = EncodeSequence(in, end);
       continue;
     }
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-    if (length == 0 || i + length > utf8.size()) throw std::invalid_argument("broken UTF-8");
-    char32_t cp = lead & (0x7F >> length);
-    for (std::size_t j = 1; j < length; ++j) {
-      const auto next = static_cast<unsigned char>(utf8[i + j]);
-      if ((next & 0xC0) != 0x80) throw std::invalid_argument("broken UTF-8");
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    out += Encode(cp);
-    i += length;
+    *out++ = static_cast<char>(ascii ? first : byte);
+    in += ascii ? 1 : 2;
   }
+  while (in < end)
+    *out++ = static_cast<unsigned char>(*in) < 0x80 ? *in++ : EncodeSequence(in, end);
+  return out;
 }
 
 std::string Utf8ToCp1251(std::string_view utf8) {
-  std::string out;
-  out.reserve(utf8.size());
-  AppendCp1251(out, utf8);
+  std::string out(utf8.size(), '\0');
+  out.resize(static_cast<std::size_t>(EncodeCp1251(utf8, out.data()) - out.data()));
   return out;
 }
 

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "common/cp1251.h"
 #include "common/io_error.h"
-#include "common/line_encoding.h"
 
 namespace mathsheets {
 
