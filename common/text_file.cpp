@@ -12,7 +12,7 @@
 namespace mathsheets {
 
 namespace {
-constexpr std::size_t kBufferSize = 1 << 16;
+constexpr std::size_t kBufferSize = 1 << 18;
 constexpr std::string_view kLineEnd = "\r\n";
 }  // namespace
 
@@ -20,6 +20,13 @@ Cp1251FileWriter::Cp1251FileWriter(const std::filesystem::path& path) : path_(pa
   fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd_ < 0) throw IoError(IoErrorCodeFromErrno(errno, FileAction::Create));
   buffer_.resize(kBufferSize);
+  handed_.resize(kBufferSize);
+  try {
+    writer_ = std::thread([this] { WriteHandedBuffers(); });
+  } catch (...) {
+    ::close(fd_);
+    throw;
+  }
 }
 
 Cp1251FileWriter::~Cp1251FileWriter() {
@@ -29,7 +36,62 @@ Cp1251FileWriter::~Cp1251FileWriter() {
     Flush();
   } catch (const IoError&) {
   }
-  ::close(fd_);
+  Stop();
+}
+
+void Cp1251FileWriter::WriteHandedBuffers() {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    changed_.wait(lock, [this] { return writing_ || stopping_; });
+    if (!writing_) return;
+    std::size_t done = 0;
+    while (writeError_ == 0 && done < handedSize_) {
+      const char* from = handed_.data() + done;
+      const std::size_t size = handedSize_ - done;
+      lock.unlock();
+      const ssize_t n = ::write(fd_, from, size);
+      const int err = n < 0 ? errno : 0;
+      lock.lock();
+      if (n >= 0)
+        done += static_cast<std::size_t>(n);
+      else if (err != EINTR)
+        writeError_ = err;
+    }
+    writing_ = false;
+    changed_.notify_all();
+  }
+}
+
+void Cp1251FileWriter::WaitUntilWritten() {
+  std::unique_lock lock(mutex_);
+  changed_.wait(lock, [this] { return !writing_; });
+  if (writeError_ != 0) throw IoError(IoErrorCodeFromErrno(writeError_, FileAction::Write));
+}
+
+void Cp1251FileWriter::Flush() {
+  if (used_ == 0) return;
+  WaitUntilWritten();
+  {
+    const std::lock_guard lock(mutex_);
+    std::swap(buffer_, handed_);
+    handedSize_ = used_;
+    writing_ = true;
+  }
+  changed_.notify_all();
+  flushed_ += used_;
+  used_ = 0;
+}
+
+int Cp1251FileWriter::Stop() {
+  {
+    const std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  changed_.notify_all();
+  writer_.join();
+  const int fd = fd_;
+  fd_ = -1;
+  return ::close(fd) == 0 ? 0 : errno;
 }
 
 char* Cp1251FileWriter::Reserve(std::size_t bound) {
@@ -65,25 +127,6 @@ void Cp1251FileWriter::WriteLineAndLonger(std::string_view line, LineSink& twin,
   file->Append(Append({}, line), tail);
 }
 
-void Cp1251FileWriter::Flush() {
-  std::size_t done = 0;
-  while (done < used_) {
-    const ssize_t n = ::write(fd_, buffer_.data() + done, used_ - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int err = errno;
-      std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(done),
-                buffer_.begin() + static_cast<std::ptrdiff_t>(used_), buffer_.begin());
-      used_ -= done;
-      flushed_ += done;
-      throw IoError(IoErrorCodeFromErrno(err, FileAction::Write));
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  flushed_ += done;
-  used_ = 0;
-}
-
 void Cp1251FileWriter::TruncateTo(std::uint64_t length) {
   if (length >= flushed_) {
     // Still in the buffer: forget what follows.
@@ -91,6 +134,7 @@ void Cp1251FileWriter::TruncateTo(std::uint64_t length) {
     return;
   }
   used_ = 0;
+  WaitUntilWritten();
   const auto offset = static_cast<off_t>(length);
   if (::ftruncate(fd_, offset) != 0 || ::lseek(fd_, offset, SEEK_SET) != offset)
     throw IoError(IoErrorCodeFromErrno(errno, FileAction::Write));
@@ -99,10 +143,14 @@ void Cp1251FileWriter::TruncateTo(std::uint64_t length) {
 
 void Cp1251FileWriter::Close() {
   if (fd_ < 0) return;
-  Flush();
-  const int fd = fd_;
-  fd_ = -1;
-  if (::close(fd) != 0) throw IoError(IoErrorCodeFromErrno(errno, FileAction::Write));
+  try {
+    Flush();
+    WaitUntilWritten();
+  } catch (const IoError&) {
+    Stop();
+    throw;
+  }
+  if (const int err = Stop(); err != 0) throw IoError(IoErrorCodeFromErrno(err, FileAction::Write));
 }
 
 }  // namespace mathsheets

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <condition_variable>
 #include <cstdint>
 #include <filesystem>
+#include <mutex>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "common/worksheet_output.h"
@@ -10,7 +13,9 @@
 namespace mathsheets {
 
 // A text file created (or emptied) for writing: UTF-8 lines in, Windows-1251 with CR LF out, no
-// byte-order mark. Writes are buffered; every failure of the system calls throws IoError.
+// byte-order mark. Writes are buffered, and a full buffer goes to the disk from a thread of the
+// writer's own while the next one fills, so that a run computes while the system copies. Every
+// failure of the system calls throws IoError, a failed write at the next buffer or at Close().
 class Cp1251FileWriter final : public LineSink {
  public:
   explicit Cp1251FileWriter(const std::filesystem::path& path);
@@ -31,7 +36,13 @@ class Cp1251FileWriter final : public LineSink {
   const std::filesystem::path& path() const { return path_; }
 
  private:
+  // Hands the filled buffer to the writing thread, once it has written the one before.
   void Flush();
+  // Waits until every handed buffer is written; throws the first write's failure.
+  void WaitUntilWritten();
+  void WriteHandedBuffers();
+  // Stops the writing thread after what it was handed, and closes the file; returns errno or 0.
+  int Stop();
   // Room for `bound` more bytes in the buffer.
   char* Reserve(std::size_t bound);
   // Writes `encodedStart`, the encoding of `line` and a line end; returns the line as written,
@@ -40,12 +51,23 @@ class Cp1251FileWriter final : public LineSink {
 
   std::filesystem::path path_;
   int fd_ = -1;
-  // Lines are encoded straight into this buffer; it is written out when the next line might not
-  // fit, and grows only for a line longer than it.
+  // Lines are encoded straight into this buffer; it goes to the writing thread when the next line
+  // might not fit, and grows only for a line longer than it.
   std::vector<char> buffer_;
   std::size_t used_ = 0;
-  // Bytes already handed to the file.
+  // Bytes handed to the writing thread.
   std::uint64_t flushed_ = 0;
+
+  // What the writing thread shares: the buffer it writes, how much of it, and the errno of the
+  // first failed write, after which nothing more is written.
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::vector<char> handed_;
+  std::size_t handedSize_ = 0;
+  bool writing_ = false;
+  bool stopping_ = false;
+  int writeError_ = 0;
+  std::thread writer_;
 };
 
 }  // namespace mathsheets
