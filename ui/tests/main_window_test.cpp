@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QtTest>
 #include <filesystem>
+#include <fstream>
 #include <set>
 
 #include "shell/catalog.h"
@@ -295,6 +296,17 @@ class MainWindowTest : public QObject {
     QVERIFY(w.errors[0].endsWith("."));
     w.Get<QCheckBox>("CheckBox1")->click();
     QVERIFY(w.Get<QLineEdit>("Edit1")->isEnabled());
+  }
+
+  // Pictures are decoded only when painted; a file that is no picture is still caught at start.
+  void AFileThatIsNoPictureIsReportedAtStart() {
+    const auto dir = PreparedWorkdir("notbmp", true);
+    std::ofstream(dir / "yellow.bmp", std::ios::binary | std::ios::trunc) << "BM not a picture";
+    Window w(dir);
+    QCOMPARE(w.errors.size(), 1);
+    QVERIFY2(w.errors[0].endsWith("yellow.bmp\". The file is not a BMP picture."),
+             qPrintable(w.errors[0]));
+    QVERIFY(w.Get<PictureBox>("ImageZn")->hasPicture());
   }
 };
 

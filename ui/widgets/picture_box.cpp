@@ -1,7 +1,7 @@
 #include "ui/widgets/picture_box.h"
 
 #include <QFile>
-#include <QImage>
+#include <QImageReader>
 #include <QPainter>
 
 #include "common/work_path.h"
@@ -20,17 +20,17 @@ bool PictureBox::Load(const std::filesystem::path& folder, std::string_view name
       QString::fromStdString(std::filesystem::absolute(WorkPath(folder, name)).string());
   QFile file(path);
   QString reason;
-  QImage image;
   if (!file.open(QIODevice::ReadOnly)) {
     reason = file.errorString();
-  } else if (!image.load(&file, "BMP")) {
+  } else if (QImageReader reader(&file, "BMP"); !reader.canRead() || !reader.size().isValid()) {
     reason = QStringLiteral("The file is not a BMP picture");
   }
   if (!reason.isEmpty()) {
     errorBox(QStringLiteral("Cannot open file \"%1\". %2.").arg(path, reason));
     return false;
   }
-  original_ = QPixmap::fromImage(image);
+  path_ = path;
+  original_ = {};
   scaled_ = {};
   name_ = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
   update();
@@ -38,6 +38,7 @@ bool PictureBox::Load(const std::filesystem::path& folder, std::string_view name
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
+  if (original_.isNull() && !path_.isEmpty()) original_.load(path_, "BMP");
   if (original_.isNull()) {
     QLabel::paintEvent(event);
     return;

@@ -9,9 +9,9 @@
 namespace mathsheets::ui {
 
 // A picture box: a label that shows a BMP file of the working folder scaled to its size with the
-// aspect ratio kept, centred. The picture is scaled when it is painted, not when the box is
-// resized: laying a window out resizes its boxes many times, and a hidden window's pictures need
-// no scaling at all until it is shown.
+// aspect ratio kept, centred. Loading reads only the file's header; the picture is decoded and
+// scaled when it is first painted: laying a window out resizes its boxes many times, and the
+// hidden windows' pictures cost the start of the program nothing until they are shown.
 class PictureBox : public QLabel {
   Q_OBJECT
  public:
@@ -21,13 +21,14 @@ class PictureBox : public QLabel {
   // through `errorBox` as "Cannot open file "<full path>". <reason>." and leaves the box as it was;
   // returns false then.
   bool Load(const std::filesystem::path& folder, std::string_view name, const ErrorBox& errorBox);
-  bool hasPicture() const { return !original_.isNull(); }
+  bool hasPicture() const { return !path_.isEmpty(); }
   const QString& pictureName() const { return name_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QString path_;  // the file loaded last, decoded when first painted
   QPixmap original_;
   QPixmap scaled_;  // original_ at the size it was last painted at
   QString name_;
