@@ -16,21 +16,23 @@ inline constexpr int kWordProblemCount = 230;
 inline constexpr std::array<std::int32_t, 16> SmallPrimes = {0,  2,  3,  5,  7,  11, 13, 17,
                                                              19, 23, 29, 31, 37, 41, 43, 47};
 
-// One generated instance of a word problem: what the window shows, what a run writes to both
-// files, and the answer that only the teacher file gets.
+// One generated instance of a word problem: what a run writes to both files, the answer that only
+// the teacher file gets, and what the window shows.
 struct ProblemInstance {
-  std::vector<std::string> previewLines;
   std::vector<std::string> fileLines;
   std::string answerLine;
+  // The window's lines where they differ from fileLines; empty when it shows those. A run makes
+  // hundreds of thousands of instances and shows none, so the usual case keeps no copy.
+  std::vector<std::string> previewLines;
+
+  const std::vector<std::string>& Preview() const {
+    return previewLines.empty() ? fileLines : previewLines;
+  }
 };
 
 // Most problems show exactly what they write.
 inline ProblemInstance SameLines(std::vector<std::string> lines, std::string answer) {
-  ProblemInstance instance;
-  instance.previewLines = lines;
-  instance.fileLines = std::move(lines);
-  instance.answerLine = std::move(answer);
-  return instance;
+  return {std::move(lines), std::move(answer), {}};
 }
 
 // Which selector chooses the form of a noun after a count.

@@ -30,7 +30,7 @@ void GenerateProblem(ProblemModule& m, int index) {
 
 const std::vector<std::string>& PreviewProblem(ProblemModule& m, int index) {
   GenerateProblem(m, index);
-  return m.instance.previewLines;
+  return m.instance.Preview();
 }
 
 std::string StudentTaskLine(int index, std::int32_t k) {

@@ -231,6 +231,7 @@ ProblemInstance FullHourText(std::int32_t h) {
       SameLines({"Укажите градусную меру угла между стрелками часов, если " + std::string("они "),
                  "показывают " + to_string(h) + " час ровно."},
                 to_string(HandsAngle(5 * h)));
+  instance.previewLines = instance.fileLines;
   instance.previewLines[0] =
       "Укажите градусную меру угла между стрелками часов, если " + std::string("вони ");
   return instance;

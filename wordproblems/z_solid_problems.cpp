@@ -79,7 +79,10 @@ ProblemInstance SurfaceText(const Box& box, Size size) {
       SameLines({first + "равны, ", measures},
                 to_string(2 * (box.a * box.b + box.a * box.c + box.b * box.c)));
   // Z47 writes a doubled comma that its preview does not show.
-  if (size == Size::Small) instance.fileLines[0] = first + "равны,, ";
+  if (size == Size::Small) {
+    instance.previewLines = instance.fileLines;
+    instance.fileLines[0] = first + "равны,, ";
+  }
   return instance;
 }
 

@@ -108,7 +108,7 @@ struct Reached {
 void ExpectFrame(const ProblemInstance& p, const Frame& f, Shown n, Reached& reached) {
   const std::string text = TextOf(p);
   ASSERT_EQ(p.fileLines.size(), f.lines) << text;
-  EXPECT_EQ(p.previewLines, p.fileLines);
+  EXPECT_EQ(p.Preview(), p.fileLines);
   if (f.names != nullptr) {
     std::set<std::int32_t> shown;
     for (std::int32_t i = 1; i <= 8; ++i)
@@ -413,7 +413,7 @@ TEST(BWorkedExamples, B1RedrawsTheSecondChildAndAnEqualCount) {
   const ProblemInstance p =
       Scripted(B(1), {{7, 0}, {7, 0}, {7, 6}, {49, 19}, {49, 19}, {49, 0}, {7, 0}});
   EXPECT_EQ(p.fileLines, Lines{"У Танечки 21 яблоко, а y Артема 2. Cколько яблок у детей? "});
-  EXPECT_EQ(p.previewLines, p.fileLines);
+  EXPECT_EQ(p.Preview(), p.fileLines);
   EXPECT_EQ(p.answerLine, "23");
 }
 

@@ -58,7 +58,7 @@ inline void ForSeeds(int number, const std::function<void(const ProblemInstance&
     const ProblemInstance& p = m.instance;
     ASSERT_FALSE(p.fileLines.empty());
     ASSERT_LE(p.fileLines.size(), 4u);
-    ASSERT_EQ(p.previewLines, p.fileLines);
+    ASSERT_EQ(p.Preview(), p.fileLines);
     for (const std::string& line : p.fileLines) ASSERT_NO_THROW(Utf8ToCp1251(line)) << line;
     const bool failedBefore = ::testing::Test::HasFailure();
     check(p);

@@ -205,7 +205,7 @@ TEST(GenerateProblem, StartsEveryInstanceEmpty) {
   Pcg32 random(11);
   ProblemModule m(random);
   GenerateProblem(m, 3);  // four lines
-  ASSERT_EQ(m.instance.previewLines.size(), 4u);
+  ASSERT_EQ(m.instance.Preview().size(), 4u);
   EXPECT_EQ(PreviewProblem(m, kZ16).size(), 1u);
   EXPECT_EQ(m.instance.fileLines.size(), 1u);
 }

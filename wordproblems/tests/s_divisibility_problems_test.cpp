@@ -42,7 +42,7 @@ TEST(S1, WorkedExampleRedrawsMarkedPrimes) {
       "Между школьными библиотеками поделили 435 толковых и 174 орфографических  словарей"};
   preview.insert(preview.end(), rest.begin(), rest.end());
   EXPECT_EQ(p.fileLines, file);
-  EXPECT_EQ(p.previewLines, preview);
+  EXPECT_EQ(p.Preview(), preview);
   EXPECT_EQ(p.answerLine, "87");
 }
 

@@ -101,7 +101,7 @@ TEST(S9, TheDifferenceOfTheJugs) {
   EXPECT_EQ(p.fileLines, (Lines{"В одном кувшинчике было 5/11 л сметаны, а в другом - 1/19 л.  В "
                                 "каком кувшинчике было больше ",
                                 "сметаны и на сколько?"}));
-  EXPECT_EQ(p.previewLines[0],
+  EXPECT_EQ(p.Preview()[0],
             "В одном кувшинчике было 5/11 л сметаны, а в другом - 1/19 л. В "
             "каком кувшинчике было больше ");
   EXPECT_EQ(p.answerLine, "84/209");
@@ -153,7 +153,7 @@ TEST(S10, WorkedTotals) {
       (Lines{"Золушка  8/14 час убирала комнаты, что на 3/10 час больше времени, которое она ",
              "потратила на мойку посуды. Сколько времени Золушка потратила на уборку  и "
              "мойку посуды?"}));
-  EXPECT_EQ(below.previewLines[1],
+  EXPECT_EQ(below.Preview()[1],
             "потратила на мойку посуды. Сколько времени Золушка потратила на уборку и мойку "
             "посуды?");
   EXPECT_EQ(below.answerLine, "0 час и 59/70");
@@ -216,8 +216,8 @@ TEST(S13ToS15, WhatIsLeftAndWhatOnePipeDoes) {
     ExpectSharedPrime(t, 2, 7);
     EXPECT_EQ(FractionAnswer(p), Rational(1) - Rational(1, t[0]) - Rational(1, t[1]));
     EXPECT_TRUE(Contains(p.fileLines[0], std::to_string(t[1]) + "  мн. Какая"));
-    EXPECT_TRUE(Contains(p.previewLines[0], std::to_string(t[1]) + " мн. Какая"));
-    EXPECT_EQ(p.previewLines[1], p.fileLines[1]);
+    EXPECT_TRUE(Contains(p.Preview()[0], std::to_string(t[1]) + " мн. Какая"));
+    EXPECT_EQ(p.Preview()[1], p.fileLines[1]);
   });
   ForManySeeds(S(14), [](const ProblemInstance& p) {
     const auto t = NumbersIn(p.fileLines[0]);

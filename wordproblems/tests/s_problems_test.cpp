@@ -30,11 +30,11 @@ TEST(SProblems, PreviewShowsTheFileLinesButForFourBlanks) {
     ForManySeeds(
         S(k),
         [&](const ProblemInstance& p) {
-          ASSERT_EQ(p.previewLines.size(), p.fileLines.size());
+          ASSERT_EQ(p.Preview().size(), p.fileLines.size());
           EXPECT_FALSE(p.answerLine.empty());
           for (std::size_t i = 0; i < p.fileLines.size(); ++i) {
             const std::string& file = p.fileLines[i];
-            const std::string& preview = p.previewLines[i];
+            const std::string& preview = p.Preview()[i];
             const bool differs = (k == 1 || k == 9 || k == 13) ? i == 0 : k == 10 && i == 1;
             if (!differs) {
               EXPECT_EQ(preview, file) << "S" << k;

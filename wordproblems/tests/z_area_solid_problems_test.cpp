@@ -77,7 +77,7 @@ TEST(Z30ToZ42, AreasFromTheWrittenMeasuresOverTheirWholeRanges) {
     std::array<Span, 3> seen;
     ForManySeeds(c.index, [&](const ProblemInstance& p) {
       ASSERT_EQ(p.fileLines.size(), 1u);
-      EXPECT_EQ(p.previewLines, p.fileLines);
+      EXPECT_EQ(p.Preview(), p.fileLines);
       EXPECT_EQ(p.fileLines[0].rfind(c.start, 0), 0u) << p.fileLines[0];
       const Numbers n = NumbersIn(p.fileLines[0]);
       ASSERT_EQ(n.size(), c.measures);
@@ -132,9 +132,9 @@ TEST(Z43ToZ52, BoxesAndCubes) {
           EXPECT_EQ(p.fileLines[0].rfind(volume + (small ? "которго" : "которого") + " равны: ", 0),
                     0u);
           EXPECT_EQ(
-              p.previewLines[0].rfind(volume + (small ? "которого" : "которго") + " равны: ", 0),
+              p.Preview()[0].rfind(volume + (small ? "которого" : "которго") + " равны: ", 0),
               0u);
-          EXPECT_EQ(NumbersIn(p.previewLines[0]), NumbersIn(p.fileLines[0]));
+          EXPECT_EQ(NumbersIn(p.Preview()[0]), NumbersIn(p.fileLines[0]));
         });
   }
   for (const int index : {47, 48}) {
@@ -144,8 +144,8 @@ TEST(Z43ToZ52, BoxesAndCubes) {
           const std::string first =
               "Вычислите площадь поверхности прямоугольного параллелепипеда, измерения которого ";
           EXPECT_EQ(p.fileLines[0], first + (index == 47 ? "равны,, " : "равны, "));
-          EXPECT_EQ(p.previewLines[0], first + "равны, ");
-          EXPECT_EQ(p.previewLines[1], p.fileLines[1]);
+          EXPECT_EQ(p.Preview()[0], first + "равны, ");
+          EXPECT_EQ(p.Preview()[1], p.fileLines[1]);
         });
   }
   for (const int index : {51, 52})
@@ -171,7 +171,7 @@ TEST(Z43, WorkedExampleRedrawsEqualMeasures) {
       Scripted(43, {{149, 0}, {149, 0}, {149, 10}, {149, 0}, {149, 10}, {149, 20}});
   EXPECT_EQ(p.fileLines, (Lines{"Вычислите объем прямоугольного параллелепипеда, измерения "
                                 "которго равны: 2 м, 3 м и 4 м."}));
-  EXPECT_EQ(p.previewLines, (Lines{"Вычислите объем прямоугольного параллелепипеда, измерения "
+  EXPECT_EQ(p.Preview(), (Lines{"Вычислите объем прямоугольного параллелепипеда, измерения "
                                    "которого равны: 2 м, 3 м и 4 м."}));
   EXPECT_EQ(p.answerLine, "24");
 }

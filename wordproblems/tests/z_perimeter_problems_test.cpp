@@ -162,8 +162,8 @@ TEST(Z27ToZ29, ClockAngles) {
     EXPECT_TRUE(Between(h, 1, 11));
     EXPECT_EQ(AnswerOf(p), Angle(30 * h, 0));
     EXPECT_EQ(p.fileLines[0], "Укажите градусную меру угла между стрелками часов, если они ");
-    EXPECT_EQ(p.previewLines[0], "Укажите градусную меру угла между стрелками часов, если вони ");
-    EXPECT_EQ(p.previewLines[1], p.fileLines[1]);
+    EXPECT_EQ(p.Preview()[0], "Укажите градусную меру угла между стрелками часов, если вони ");
+    EXPECT_EQ(p.Preview()[1], p.fileLines[1]);
   });
   ForManySeeds(28, [](const ProblemInstance& p) {
     const auto n = NumbersIn(p.fileLines[1]);

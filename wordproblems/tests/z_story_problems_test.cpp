@@ -20,7 +20,7 @@ TEST(Z1, WorkedExampleWithTheLatinYForm) {
   EXPECT_EQ(z1.fileLines,
             (Lines{"Светланка и Петя решали задачи, Петя решил 41 задачy, а Светланка на",
                    "22 задачи меньше. Сколько задач решили Петя и Светланка вместе?"}));
-  EXPECT_EQ(z1.previewLines, z1.fileLines);
+  EXPECT_EQ(z1.Preview(), z1.fileLines);
   EXPECT_EQ(z1.answerLine, "60");
   const ProblemInstance more = Scripted(1, {{99, 10}, {99, 10}, {30, 29}, {15, 14}, {100, 51}});
   EXPECT_TRUE(Has(more.fileLines[0], "Наденька и Юра решали задачи, Юра решил 69 задач, а "));

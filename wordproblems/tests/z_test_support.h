@@ -61,9 +61,9 @@ inline void ForManySeeds(int index, const std::function<void(const ProblemInstan
     GenerateProblem(m, index);
     const ProblemInstance& instance = m.instance;
     ASSERT_FALSE(instance.fileLines.empty());
-    ASSERT_GE(instance.previewLines.size(), 1u);
-    ASSERT_LE(instance.previewLines.size(), 4u);
-    for (const auto* lines : {&instance.fileLines, &instance.previewLines})
+    ASSERT_GE(instance.Preview().size(), 1u);
+    ASSERT_LE(instance.Preview().size(), 4u);
+    for (const auto* lines : {&instance.fileLines, &instance.Preview()})
       for (const std::string& line : *lines) EXPECT_NO_THROW(Utf8ToCp1251(line)) << line;
     EXPECT_NO_THROW(Utf8ToCp1251(instance.answerLine));
     check(instance);
