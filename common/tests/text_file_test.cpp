@@ -79,6 +79,27 @@ TEST(Cp1251FileWriter, FullDiskIsReported) {
   }
 }
 
+// Cutting back lands on the same byte whether the place is still in the buffer or written out.
+TEST(Cp1251FileWriter, TruncatingCountsCharactersNotUtf8Bytes) {
+  const auto dir = FreshWorkdir("truncate");
+  {
+    Cp1251FileWriter file(dir / "a.txt");
+    for (int i = 0; i < 100000; ++i) file.WriteLine("Вариант " + std::to_string(i));
+    file.TruncateTo(file.length() - 30);  // in the buffer still
+    const std::uint64_t kept = file.length();
+    file.WriteLine("ещё");
+    file.TruncateTo(kept - 600000);  // handed to the disk already
+    file.WriteLine("конец");
+    file.Close();
+  }
+  std::string expected;
+  for (int i = 0; i < 100000; ++i)
+    expected += Utf8ToCp1251("Вариант " + std::to_string(i)) + "\r\n";
+  expected.resize(expected.size() - 30 - 600000);
+  expected += Utf8ToCp1251("конец") + "\r\n";
+  EXPECT_EQ(FileBytes(dir / "a.txt"), expected);
+}
+
 TEST(Cp1251FileWriter, ADestroyedWriterKeepsWhatWasWritten) {
   const auto dir = FreshWorkdir("kept");
   {
