@@ -79,8 +79,7 @@ TEST(Cp1251FileWriter, FullDiskIsReported) {
   }
 }
 
-// Cutting back lands on the same byte whether the place is still in the buffer or written out.
-TEST(Cp1251FileWriter, TruncatingCountsCharactersNotUtf8Bytes) {
+TEST(Cp1251FileWriter, CuttingBackLandsOnTheSameByteInTheBufferAndOnTheDisk) {
   const auto dir = FreshWorkdir("truncate");
   {
     Cp1251FileWriter file(dir / "a.txt");
