@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 namespace mathsheets {
@@ -133,20 +135,36 @@ void AppendUtf8(std::string& out, char32_t cp) {
 char* EncodeCp1251(std::string_view utf8, char* out) {
   const char* in = utf8.data();
   const char* const end = in + utf8.size();
-  // Words and blanks alternate every few characters, so ASCII and Cyrillic are told apart without
-  // a branch; only the rare other characters leave the loop.
-  while (end - in >= 2) {
-    const auto first = static_cast<unsigned char>(in[0]);
-    const auto second = static_cast<unsigned char>(in[1]);
-    const bool ascii = first < 0x80;
-    const bool letter = (first & 0xFEU) == 0xD0 && (second & 0xC0U) == 0x80;
-    const unsigned char byte = kCyrillic[((first & 1U) << 6) | (second & 0x3FU)];
-    if (!ascii && (!letter || byte == 0)) {
-      *out++ = EncodeSequence(in, end);
+  // Numbers, signs and blanks come in runs that pass eight bytes at a time; a run of letters after
+  // them goes a letter at a time until the next ASCII byte. Only the rare characters other than
+  // ASCII and Cyrillic letters leave the loop.
+  constexpr std::uint64_t kHighBits = 0x8080808080808080U;
+  while (end - in >= 8) {
+    std::uint64_t eight = 0;
+    std::memcpy(&eight, in, sizeof eight);
+    // Stored whole before it is known how much is ASCII: `out` trails `in`, so the eight bytes
+    // lie within the room the caller gave.
+    std::memcpy(out, &eight, sizeof eight);
+    const std::uint64_t high = eight & kHighBits;
+    if (high == 0) {
+      in += 8;
+      out += 8;
       continue;
     }
-    *out++ = static_cast<char>(ascii ? first : byte);
-    in += ascii ? 1 : 2;
+    const auto ascii = static_cast<std::size_t>(std::countr_zero(high) / 8);
+    in += ascii;
+    out += ascii;
+    while (end - in >= 2 && static_cast<unsigned char>(*in) >= 0x80) {
+      const auto first = static_cast<unsigned char>(in[0]);
+      const auto second = static_cast<unsigned char>(in[1]);
+      const unsigned char byte = kCyrillic[((first & 1U) << 6) | (second & 0x3FU)];
+      if ((first & 0xFEU) != 0xD0 || (second & 0xC0U) != 0x80 || byte == 0) {
+        *out++ = EncodeSequence(in, end);
+        continue;
+      }
+      *out++ = static_cast<char>(byte);
+      in += 2;
+    }
   }
   while (in < end)
     *out++ = static_cast<unsigned char>(*in) < 0x80 ? *in++ : EncodeSequence(in, end);

@@ -98,15 +98,21 @@ std::string Encode(std::string_view utf8) {
   return out;
 }
 
-// Every byte of the code page, alone and inside runs of ASCII long enough for the word-wise copy.
+// Every byte of the code page, alone and at every place of an eight-byte word among ASCII runs and
+// Cyrillic words, where the encoder passes ASCII eight bytes at a time.
 TEST(EncodeCp1251, AgreesWithTheConverterOnEveryCharacter) {
+  const std::string word = Cp1251ToUtf8("\xF1\xEB\xEE\xE2\xEE");  // "слово"
   for (int byte = 1; byte < 256; ++byte) {
     if (byte == 0x98) continue;  // no character
     const std::string one(1, static_cast<char>(byte));
     const std::string utf8 = Cp1251ToUtf8(one);
     EXPECT_EQ(Encode(utf8), one) << "byte " << byte;
-    EXPECT_EQ(Encode("0123456789" + utf8 + "abcdefghij" + utf8),
-              Utf8ToCp1251("0123456789" + utf8 + "abcdefghij" + utf8));
+    for (std::size_t ascii = 0; ascii < 9; ++ascii) {
+      const std::string run = std::string(ascii, '7') + " ";
+      EXPECT_EQ(Encode(run + utf8 + word + run + utf8 + "abcdefghij"),
+                run + one + "\xF1\xEB\xEE\xE2\xEE" + run + one + "abcdefghij")
+          << "byte " << byte << " after " << ascii;
+    }
   }
 }
 
@@ -119,8 +125,13 @@ TEST(EncodeCp1251, RefusesWhatTheCodePageCannotHold) {
                                      "\x80",               // a continuation without its lead
                                      "\xE2\x82\xBD",       // the rouble sign
                                      "\xF0\x9F\x98\x80"})  // an emoji
-    EXPECT_THROW(Encode(std::string("abc") + std::string(bad)), std::invalid_argument)
-        << "accepted " << bad;
+    for (std::size_t ascii = 0; ascii < 9; ++ascii) {
+      EXPECT_THROW(Encode(std::string(ascii, 'a') + std::string(bad)), std::invalid_argument)
+          << "accepted " << bad;
+      EXPECT_THROW(Encode(std::string(ascii, 'a') + std::string(bad) + "12345678"),
+                   std::invalid_argument)
+          << "accepted " << bad;
+    }
 }
 
 }  // namespace
