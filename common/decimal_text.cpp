@@ -1,5 +1,6 @@
 #include "common/decimal_text.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace mathsheets {
@@ -9,19 +10,27 @@ std::string DecimalText(std::int64_t n, int places, std::string_view separator) 
   const bool negative = n < 0;
   const std::uint64_t magnitude =
       negative ? ~static_cast<std::uint64_t>(n) + 1 : static_cast<std::uint64_t>(n);
-  char buffer[20];
-  const std::string_view digits(
-      buffer, static_cast<std::size_t>(
-                  std::to_chars(buffer, buffer + sizeof buffer, magnitude).ptr - buffer));
+  char digits[20];
+  const auto count = static_cast<std::size_t>(
+      std::to_chars(digits, digits + sizeof digits, magnitude).ptr - digits);
   const std::size_t fraction = places > 0 ? static_cast<std::size_t>(places) : 0;
-  // One digit more than the places, so that the whole part is at least "0".
-  const std::size_t zeros = digits.size() <= fraction ? fraction + 1 - digits.size() : 0;
+
   std::string text;
-  text.reserve(1 + zeros + digits.size() + separator.size());
+  text.reserve(2 + separator.size() + std::max(count, fraction));
   if (negative) text += '-';
-  text.append(zeros, '0');
-  text += digits;
-  if (fraction > 0) text.insert(text.size() - fraction, separator);
+  if (fraction == 0) {
+    text.append(digits, count);
+  } else if (count <= fraction) {
+    // The whole part is "0", and zeros fill the places in front of the digits.
+    text += '0';
+    text += separator;
+    text.append(fraction - count, '0');
+    text.append(digits, count);
+  } else {
+    text.append(digits, count - fraction);
+    text += separator;
+    text.append(digits + count - fraction, fraction);
+  }
   return text;
 }
 
