@@ -145,7 +145,7 @@ void GenerateBoxes(const BoxProblem& p, ProblemModule& m) {
   Tale tale;
   tale.n = DrawUntil(m, p.draw, p.accept);
   tale.nouns[0] = {'N', &EntryAt(BoxItems, m.Random(kDrawnBoxItems) + 1)};
-  m.instance = TaleInstance(m, p.lines, tale, p.answer(tale.n));
+  SetTaleInstance(m, p.lines, tale, p.answer(tale.n));
 }
 
 constexpr auto kBindings = BindRows<kBoxProblems, &GenerateBoxes>();

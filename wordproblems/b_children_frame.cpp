@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "common/number_text.h"
+
 namespace mathsheets {
 
 namespace {
@@ -85,18 +87,14 @@ void DrawNoun(ProblemModule& m, std::int32_t nouns, ChildrenValues& v) {
   v.t = m.Random(nouns) + 1;
 }
 
-std::vector<std::string> ChildrenLines(const ChildrenTemplates& templates, const NameTable* names,
-                                       const Nouns<8>& nouns, const ChildrenValues& v,
-                                       std::int32_t& nounClass, std::int32_t& timesClass) {
-  const LineContext context{names, EntryAt(nouns, v.t), v, nounClass, timesClass};
-  return RenderTemplates(templates, [&](std::string_view name) { return Slot(context, name); });
-}
-
-ProblemInstance ChildrenInstance(ProblemModule& m, const ChildrenTemplates& templates,
-                                 const NameTable* names, const Nouns<8>& nouns,
-                                 const ChildrenValues& v, std::int32_t answer) {
-  return SameLines(ChildrenLines(templates, names, nouns, v, m.nounClass, m.timesClass),
-                   std::to_string(answer));
+void SetChildrenInstance(ProblemModule& m, const ChildrenTemplates& templates,
+                         const NameTable* names, const Nouns<8>& nouns, const ChildrenValues& v,
+                         std::int32_t answer) {
+  const LineContext context{names, EntryAt(nouns, v.t), v, m.nounClass, m.timesClass};
+  RenderTemplatesInto(
+      templates, [&](std::string_view name) { return Slot(context, name); }, m.instance.fileLines);
+  m.instance.previewLines.clear();
+  m.instance.answerLine = NumberText(answer);
 }
 
 }  // namespace mathsheets

@@ -57,14 +57,10 @@ void DrawNoun(ProblemModule& m, std::int32_t nouns, ChildrenValues& v);
 
 // The lines of one instance. The selectors behind N(...) and R(k) write the class variables they
 // are given, in the order the lines show the counts.
-std::vector<std::string> ChildrenLines(const ChildrenTemplates& templates, const NameTable* names,
-                                       const Nouns<8>& nouns, const ChildrenValues& v,
-                                       std::int32_t& nounClass, std::int32_t& timesClass);
-
-// The instance of a problem: its lines are also its preview.
-ProblemInstance ChildrenInstance(ProblemModule& m, const ChildrenTemplates& templates,
-                                 const NameTable* names, const Nouns<8>& nouns,
-                                 const ChildrenValues& v, std::int32_t answer);
+// Makes m.instance the instance of a problem, its lines also its preview.
+void SetChildrenInstance(ProblemModule& m, const ChildrenTemplates& templates,
+                         const NameTable* names, const Nouns<8>& nouns, const ChildrenValues& v,
+                         std::int32_t answer);
 
 // The generator of row I of a table of problems, each row with its B number in `number`.
 template <const auto& Rows, auto Generate, std::size_t I>

@@ -115,8 +115,8 @@ void GeneratePair(const PairProblem& p, ProblemModule& m) {
   // The count shown is moved on, the second count keeps the range of the count drawn.
   if (p.skipOne == SkipOneAt::AfterB) SkipOne(v.a);
   DrawNoun(m, p.nounCount, v);
-  m.instance = ChildrenInstance(m, p.lines, p.names, *p.nouns, v,
-                                p.answer == Answer::Sum ? v.a + v.b : v.a - v.b);
+  SetChildrenInstance(m, p.lines, p.names, *p.nouns, v,
+                      p.answer == Answer::Sum ? v.a + v.b : v.a - v.b);
 }
 
 constexpr auto kBindings = BindRows<kPairProblems, &GeneratePair>();

@@ -137,7 +137,7 @@ void GenerateStory(const StoryProblem& p, ProblemModule& m) {
   v.d = n.d;
   v.e = n.e;
   DrawNoun(m, story.nounCount, v);
-  m.instance = ChildrenInstance(m, p.lines, story.names, *story.nouns, v, story.answer(v));
+  SetChildrenInstance(m, p.lines, story.names, *story.nouns, v, story.answer(v));
 }
 
 constexpr auto kBindings = BindRows<kStoryProblems, &GenerateStory>();

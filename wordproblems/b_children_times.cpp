@@ -72,8 +72,8 @@ void GenerateTimes(const TimesProblem& p, ProblemModule& m) {
   v.k = n.k;
   v.P = n.P;
   DrawNoun(m, story.nounCount, v);
-  m.instance = ChildrenInstance(m, story.lines, story.names, *story.nouns, v,
-                                story.answer == TimesAnswer::Product ? v.P : v.a);
+  SetChildrenInstance(m, story.lines, story.names, *story.nouns, v,
+                      story.answer == TimesAnswer::Product ? v.P : v.a);
 }
 
 constexpr auto kBindings = BindRows<kTimesProblems, &GenerateTimes>();

@@ -257,7 +257,7 @@ static_assert([] {
 
 void GenerateFigure(const FigureProblem& p, ProblemModule& m) {
   const Tale tale = p.draw(m);
-  m.instance = TaleInstance(m, p.lines, tale, p.answer(tale.n));
+  SetTaleInstance(m, p.lines, tale, p.answer(tale.n));
 }
 
 constexpr auto kBindings = BindRows<kFigureProblems, &GenerateFigure>();

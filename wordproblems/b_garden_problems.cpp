@@ -140,7 +140,7 @@ void GenerateGarden(const GardenProblem& p, ProblemModule& m) {
   constexpr std::string_view letters = "UVWQ";
   for (std::size_t i = 0; i < plants.size(); ++i)
     tale.nouns[i] = {letters[i], &EntryAt(*p.plants, plants[i])};
-  m.instance = TaleInstance(m, p.lines, tale, p.answer(tale.n));
+  SetTaleInstance(m, p.lines, tale, p.answer(tale.n));
 }
 
 constexpr auto kBindings = BindRows<kGardenProblems, &GenerateGarden>();

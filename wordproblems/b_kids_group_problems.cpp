@@ -239,7 +239,7 @@ void GenerateKidsGroup(const KidsGroupProblem& p, ProblemModule& m) {
     NameChildren(tale, KidsOfC, DrawDistinct<4>(m, kDrawnKids));
   tale.n = DrawUntil(m, p.draw, p.accept);
   tale.nouns[0] = {'N', &EntryAt(ThingsB, m.Random(p.nounCount) + 1)};
-  m.instance = TaleInstance(m, p.lines, tale, p.answer(tale.n));
+  SetTaleInstance(m, p.lines, tale, p.answer(tale.n));
 }
 
 constexpr auto kBindings = BindRows<kKidsGroupProblems, &GenerateKidsGroup>();

@@ -174,7 +174,7 @@ void GenerateKidsTimes(const KidsTimesProblem& p, ProblemModule& m) {
   else
     NameChildren(tale, *p.names, DrawDistinct<3>(m, kDrawnKids));
   tale.nouns[0] = {'N', &EntryAt(*p.nouns, m.Random(p.nounCount) + 1)};
-  m.instance = TaleInstance(m, p.lines, tale, p.answer(tale.n));
+  SetTaleInstance(m, p.lines, tale, p.answer(tale.n));
 }
 
 constexpr auto kBindings = BindRows<kKidsTimesProblems, &GenerateKidsTimes>();

@@ -153,7 +153,7 @@ void GeneratePetals(const PetalProblem& p, ProblemModule& m) {
     NameFlowers(tale, DrawDistinct<2>(m, kDrawnFlowers));
   else
     NameFlowers(tale, DrawDistinct<3>(m, kDrawnFlowers));
-  m.instance = TaleInstance(m, p.lines, tale, p.answer(tale.n));
+  SetTaleInstance(m, p.lines, tale, p.answer(tale.n));
 }
 
 constexpr auto kBindings = BindRows<kPetalProblems, &GeneratePetals>();

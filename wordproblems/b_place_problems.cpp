@@ -153,7 +153,7 @@ void GeneratePlace(const PlaceProblem& p, ProblemModule& m) {
   tale.n.P = n.P;
   tale.times = p.times;
   DrawNouns(m, p.nouns, tale);
-  m.instance = TaleInstance(m, p.lines, tale, p.answer == PlaceAnswer::Product ? n.P : n.a);
+  SetTaleInstance(m, p.lines, tale, p.answer == PlaceAnswer::Product ? n.P : n.a);
 }
 
 constexpr auto kBindings = BindRows<kPlaceProblems, &GeneratePlace>();

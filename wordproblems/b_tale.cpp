@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "common/number_text.h"
+
 namespace mathsheets {
 
 namespace {
@@ -80,15 +82,13 @@ std::string Slot(const LineContext& c, std::string_view name) {
 
 }  // namespace
 
-std::vector<std::string> TaleLines(const TaleTemplates& templates, const Tale& tale,
-                                   std::int32_t& nounClass, std::int32_t& timesClass) {
-  const LineContext context{tale, nounClass, timesClass};
-  return RenderTemplates(templates, [&](std::string_view name) { return Slot(context, name); });
-}
-
-ProblemInstance TaleInstance(ProblemModule& m, const TaleTemplates& templates, const Tale& tale,
-                             std::int32_t answer) {
-  return SameLines(TaleLines(templates, tale, m.nounClass, m.timesClass), std::to_string(answer));
+void SetTaleInstance(ProblemModule& m, const TaleTemplates& templates, const Tale& tale,
+                     std::int32_t answer) {
+  const LineContext context{tale, m.nounClass, m.timesClass};
+  RenderTemplatesInto(
+      templates, [&](std::string_view name) { return Slot(context, name); }, m.instance.fileLines);
+  m.instance.previewLines.clear();
+  m.instance.answerLine = NumberText(answer);
 }
 
 }  // namespace mathsheets

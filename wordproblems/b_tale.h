@@ -102,14 +102,11 @@ constexpr bool TaleTemplatesValid(const TaleTemplates& templates) {
   return !templates[0].empty();
 }
 
-// The lines of one instance. The selectors behind the nouns after counts write `nounClass`, those
-// behind "раз" `timesClass`, in the order the lines show the counts.
-std::vector<std::string> TaleLines(const TaleTemplates& templates, const Tale& tale,
-                                   std::int32_t& nounClass, std::int32_t& timesClass);
-
-// The instance of a problem: its lines are also its preview.
-ProblemInstance TaleInstance(ProblemModule& m, const TaleTemplates& templates, const Tale& tale,
-                             std::int32_t answer);
+// Makes m.instance the instance of a problem, its lines also its preview. The selectors behind
+// the nouns after counts write m.nounClass, those behind "раз" m.timesClass, in the order the
+// lines show the counts.
+void SetTaleInstance(ProblemModule& m, const TaleTemplates& templates, const Tale& tale,
+                     std::int32_t answer);
 
 // X, Y, Z, W: the children of the entries drawn, from a table of names.
 template <std::size_t Count>

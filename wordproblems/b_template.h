@@ -45,12 +45,12 @@ constexpr bool TemplateUsesOnly(std::string_view pattern, std::span<const std::s
   return matched && known;
 }
 
-// The text of `pattern` with every slot replaced by fill(name). fill is called once per slot in
-// the order of the line, so that noun-form selectors run in the order the line shows the counts.
+// Makes `text` the text of `pattern` with every slot replaced by fill(name). fill is called once
+// per slot in the order of the line, so that noun-form selectors run in the order the line shows
+// the counts.
 template <class Fill>
-std::string RenderTemplate(std::string_view pattern, Fill&& fill) {
-  std::string text;
-  text.reserve(pattern.size() + 32);
+void RenderTemplateInto(std::string_view pattern, Fill&& fill, std::string& text) {
+  text.clear();
   std::size_t literalFrom = 0;
   const bool matched = ForEachSlot(pattern, [&](std::string_view name) {
     const auto open = static_cast<std::size_t>(name.data() - pattern.data()) - 1;
@@ -60,17 +60,37 @@ std::string RenderTemplate(std::string_view pattern, Fill&& fill) {
   });
   if (!matched) throw std::invalid_argument("unmatched brace in line template");
   text.append(pattern.substr(literalFrom));
+}
+
+template <class Fill>
+std::string RenderTemplate(std::string_view pattern, Fill&& fill) {
+  std::string text;
+  RenderTemplateInto(pattern, fill, text);
   return text;
 }
 
-// The lines of a problem: its templates up to the first empty one, each rendered with fill.
+// Makes `lines` the lines of a problem: its templates up to the first empty one, each rendered
+// with fill. The strings already in `lines` are written over, not made anew: a run renders
+// hundreds of thousands of problems into the same instance.
+template <class Templates, class Fill>
+void RenderTemplatesInto(const Templates& templates, Fill&& fill, std::vector<std::string>& lines) {
+  std::size_t count = 0;
+  for (std::string_view pattern : templates) {
+    if (pattern.empty()) break;
+    ++count;
+  }
+  lines.resize(count);
+  auto line = lines.begin();
+  for (std::string_view pattern : templates) {
+    if (pattern.empty()) break;
+    RenderTemplateInto(pattern, fill, *line++);
+  }
+}
+
 template <class Templates, class Fill>
 std::vector<std::string> RenderTemplates(const Templates& templates, Fill&& fill) {
   std::vector<std::string> lines;
-  for (std::string_view pattern : templates) {
-    if (pattern.empty()) break;
-    lines.push_back(RenderTemplate(pattern, fill));
-  }
+  RenderTemplatesInto(templates, fill, lines);
   return lines;
 }
 

@@ -12,9 +12,14 @@ namespace {
 
 constexpr int kUkrainianTaskLineIndex = 184;  // B86
 
+// Every generator makes the whole instance; the lines' strings stay from one problem to the next
+// so that those written in place need no new memory.
 void Generate(ProblemModule& m, const TWordProblem& problem) {
-  m.instance = {};
-  if (problem.Generator != nullptr) problem.Generator(m);
+  if (problem.Generator == nullptr) {
+    m.instance = {};
+    return;
+  }
+  problem.Generator(m);
 }
 
 }  // namespace
