@@ -1,5 +1,7 @@
 #include "wordproblems/problem_run.h"
 
+#include <algorithm>
+#include <charconv>
 #include <stdexcept>
 #include <string>
 
@@ -38,12 +40,17 @@ const std::vector<std::string>& PreviewProblem(ProblemModule& m, int index) {
   return m.instance.Preview();
 }
 
-std::string StudentTaskLine(int index, std::int32_t k) {
-  return (index == kUkrainianTaskLineIndex ? "Завдання " : "Задание ") + std::to_string(k);
+TaskLine::TaskLine(std::string_view word, std::int32_t k) {
+  char* const end = std::copy(word.begin(), word.end(), text_);
+  size_ = static_cast<std::size_t>(std::to_chars(end, text_ + sizeof text_, k).ptr - text_);
 }
 
-std::string TeacherTaskLine(std::int32_t k) {
-  return "Задание " + std::to_string(k);
+TaskLine StudentTaskLine(int index, std::int32_t k) {
+  return {index == kUkrainianTaskLineIndex ? "Завдання " : "Задание ", k};
+}
+
+TaskLine TeacherTaskLine(std::int32_t k) {
+  return {"Задание ", k};
 }
 
 VariantsOutcome WriteProblemVariants(ProblemModule& m, std::int32_t variants, WorksheetFiles& files,
@@ -60,7 +67,7 @@ VariantsOutcome WriteProblemVariants(ProblemModule& m, std::int32_t variants, Wo
       if (m.Selected[static_cast<std::size_t>(index - 1)] != 1) continue;
       if (problem.Generator == nullptr) continue;
       ++k;
-      files.WriteBoth(StudentTaskLine(index, k), TeacherTaskLine(k));
+      files.WriteBoth(StudentTaskLine(index, k).view(), TeacherTaskLine(k).view());
       Generate(m, problem);
       for (const std::string& line : m.instance.fileLines) files.WriteBoth(line, line);
       files.TeacherFile.WriteLine(m.instance.answerLine);

@@ -18,16 +18,28 @@ namespace mathsheets {
 // so it follows the box as long as every click reaches the handler.
 void ToggleSelected(ProblemModule& m, int index);
 
-// Makes one fresh instance of problem `index` in m.instance, emptied first so that nothing of an
-// earlier instance shows. A problem without a generator leaves it empty.
+// Makes one fresh instance of problem `index` in m.instance, with nothing of an earlier instance
+// left. A problem without a generator leaves it empty.
 void GenerateProblem(ProblemModule& m, int index);
 
 // One press of the problem's button: a fresh instance and its preview lines.
 const std::vector<std::string>& PreviewProblem(ProblemModule& m, int index);
 
-// The task line of the k-th problem of a variant; B86 greets the student in Ukrainian.
-std::string StudentTaskLine(int index, std::int32_t k);
-std::string TeacherTaskLine(std::int32_t k);
+// The task line of the k-th problem of a variant, in a buffer of its own: a run writes one for
+// every problem and needs no string for it.
+class TaskLine {
+ public:
+  TaskLine(std::string_view word, std::int32_t k);
+  std::string_view view() const { return {text_, size_}; }
+
+ private:
+  char text_[40];  // "Завдання " and the longest number
+  std::size_t size_;
+};
+
+// B86 greets the student in Ukrainian.
+TaskLine StudentTaskLine(int index, std::int32_t k);
+TaskLine TeacherTaskLine(std::int32_t k);
 
 // The variants of a run: for each its header, the blocks of the selected problems from the
 // highest Index down, and a line holding one blank. Selected problems without a generator are

@@ -195,10 +195,11 @@ TEST(WriteProblemVariants, B86GreetsTheStudentInUkrainian) {
 }
 
 TEST(TaskLines, OnlyB86IsUkrainian) {
-  EXPECT_EQ(StudentTaskLine(kB86, 1), "Завдання 1");
-  EXPECT_EQ(StudentTaskLine(kB86 - 1, 3), "Задание 3");
-  EXPECT_EQ(StudentTaskLine(kZ1, 12), "Задание 12");
-  EXPECT_EQ(TeacherTaskLine(1), "Задание 1");
+  EXPECT_EQ(StudentTaskLine(kB86, 1).view(), "Завдання 1");
+  EXPECT_EQ(StudentTaskLine(kB86 - 1, 3).view(), "Задание 3");
+  EXPECT_EQ(StudentTaskLine(kZ1, 12).view(), "Задание 12");
+  EXPECT_EQ(TeacherTaskLine(1).view(), "Задание 1");
+  EXPECT_EQ(TeacherTaskLine(2147483647).view(), "Задание 2147483647");
 }
 
 TEST(GenerateProblem, StartsEveryInstanceEmpty) {
