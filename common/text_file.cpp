@@ -119,7 +119,7 @@ void Cp1251FileWriter::WriteLine(std::string_view line) {
 
 void Cp1251FileWriter::WriteLineAndLonger(std::string_view line, LineSink& twin,
                                           std::string_view tail) {
-  auto* file = dynamic_cast<Cp1251FileWriter*>(&twin);
+  Cp1251FileWriter* const file = twin.AsCp1251File();
   if (file == nullptr || file == this) {
     LineSink::WriteLineAndLonger(line, twin, tail);
     return;

@@ -9,6 +9,8 @@
 
 namespace mathsheets {
 
+class Cp1251FileWriter;
+
 // Where a generator's lines go. Lines are UTF-8 without line ends; the file behind a sink
 // encodes them as Windows-1251 and ends each with CR LF.
 class LineSink {
@@ -23,6 +25,9 @@ class LineSink {
     longer += tail;
     twin.WriteLine(longer);
   }
+  // The Windows-1251 file behind the sink, if it is one: two such files share the encoding of a
+  // line, and asking costs less than a dynamic_cast on every line.
+  virtual Cp1251FileWriter* AsCp1251File() { return nullptr; }
 };
 
 // The pair of worksheet files open during one run.
