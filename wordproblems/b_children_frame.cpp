@@ -51,22 +51,21 @@ struct LineContext {
   std::int32_t& timesClass;
 };
 
-std::string Slot(const LineContext& c, std::string_view name) {
+SlotText Slot(const LineContext& c, std::string_view name) {
   for (std::size_t i = 0; i < kChildSlots.size(); ++i)
     if (name == kChildSlots[i]) {
       if (c.names == nullptr || c.v.kids[i] == 0)
         throw std::logic_error("a line names a child the problem has not drawn");
-      return std::string(EntryAt(*c.names, c.v.kids[i]));
+      return EntryAt(*c.names, c.v.kids[i]);
     }
   for (const CountSlot& slot : kCountSlots)
-    if (name == slot.name) return std::to_string(c.v.*slot.count);
+    if (name == slot.name) return SlotText(c.v.*slot.count);
   for (const AgreeingSlot& slot : kAgreeingSlots)
     if (name == slot.name)
-      return std::string(slot.timesWord
-                             ? NounAfter(TimesWord, slot.rule, c.v.*slot.count, c.timesClass)
-                             : NounAfter(c.noun, slot.rule, c.v.*slot.count, c.nounClass));
-  if (name == "N3") return std::string(Form3(c.noun));
-  if (name == "N4") return std::string(Form4(c.noun));
+      return slot.timesWord ? NounAfter(TimesWord, slot.rule, c.v.*slot.count, c.timesClass)
+                            : NounAfter(c.noun, slot.rule, c.v.*slot.count, c.nounClass);
+  if (name == "N3") return Form3(c.noun);
+  if (name == "N4") return Form4(c.noun);
   if (name == "join") return c.v.d == c.v.e ? ", и у " : ", а у ";
   throw std::logic_error("unknown slot in a line template");
 }

@@ -10,7 +10,7 @@ namespace {
 
 const TaleCountSlot* FindTaleCount(std::string_view name) {
   for (const TaleCountSlot& slot : kTaleCountSlots)
-    if (slot.name == name) return &slot;
+    if (slot.name[0] == name[0] && slot.name == name) return &slot;
   return nullptr;
 }
 
@@ -62,20 +62,18 @@ std::string_view TimesWordAfter(const LineContext& c, std::int32_t count) {
   return NounAfter(TimesWord, NounRule::Standard, count, c.timesClass);
 }
 
-std::string Slot(const LineContext& c, std::string_view name) {
+SlotText Slot(const LineContext& c, std::string_view name) {
   for (const TaleWord& word : c.tale.words)
-    if (!word.slot.empty() && word.slot == name) return std::string(word.text);
-  if (const TaleCountSlot* count = FindTaleCount(name))
-    return std::to_string(c.tale.n.*count->count);
+    if (!word.slot.empty() && word.slot == name) return word.text;
+  if (const TaleCountSlot* count = FindTaleCount(name)) return SlotText(c.tale.n.*count->count);
   if (name.size() == 2 && (name[1] == '3' || name[1] == '4'))
-    return std::string(name[1] == '3' ? Form3(NounOf(c.tale, name[0]))
-                                      : Form4(NounOf(c.tale, name[0])));
+    return name[1] == '3' ? Form3(NounOf(c.tale, name[0])) : Form4(NounOf(c.tale, name[0]));
   if (name.size() >= 4 && name[1] == '(') {
     const TaleCountSlot* count = FindTaleCount(name.substr(2, name.size() - 3));
     if (count == nullptr) throw std::logic_error("a line agrees with an unknown count");
     const std::int32_t value = c.tale.n.*count->count;
-    if (name[0] == 'R') return std::string(TimesWordAfter(c, value));
-    return std::string(NounAfter(NounOf(c.tale, name[0]), NounRuleOf(name), value, c.nounClass));
+    if (name[0] == 'R') return TimesWordAfter(c, value);
+    return NounAfter(NounOf(c.tale, name[0]), NounRuleOf(name), value, c.nounClass);
   }
   throw std::logic_error("unknown slot in a line template");
 }

@@ -10,7 +10,24 @@
 #include <string_view>
 #include <vector>
 
+#include "common/number_text.h"
+
 namespace mathsheets {
+
+// What a slot is filled with: a text kept elsewhere (a name, a noun form) or a count written here,
+// so that filling a slot makes no string.
+class SlotText {
+ public:
+  SlotText(std::string_view text) : text_(text) {}
+  SlotText(const char* text) : text_(text) {}
+  explicit SlotText(std::int64_t count) : text_(), count_(count), isCount_(true) {}
+  operator std::string_view() const { return isCount_ ? count_.view() : text_; }
+
+ private:
+  std::string_view text_;
+  NumberText count_{0};
+  bool isCount_ = false;
+};
 
 // Calls slot(name) for every slot of `pattern`, left to right; false when a brace is unmatched.
 template <class Slot>
@@ -55,7 +72,8 @@ void RenderTemplateInto(std::string_view pattern, Fill&& fill, std::string& text
   const bool matched = ForEachSlot(pattern, [&](std::string_view name) {
     const auto open = static_cast<std::size_t>(name.data() - pattern.data()) - 1;
     text.append(pattern.substr(literalFrom, open - literalFrom));
-    text.append(fill(name));
+    const auto filled = fill(name);
+    text.append(std::string_view(filled));
     literalFrom = open + name.size() + 2;
   });
   if (!matched) throw std::invalid_argument("unmatched brace in line template");
