@@ -117,6 +117,10 @@ void Cp1251FileWriter::WriteLine(std::string_view line) {
   Append({}, line);
 }
 
+void Cp1251FileWriter::WriteEncodedLine(std::string_view cp1251) {
+  Append(cp1251, {});
+}
+
 void Cp1251FileWriter::WriteLineAndLonger(std::string_view line, LineSink& twin,
                                           std::string_view tail) {
   Cp1251FileWriter* const file = twin.AsCp1251File();

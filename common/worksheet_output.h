@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/cp1251.h"
 #include "common/number_text.h"
 
 namespace mathsheets {
@@ -25,6 +26,8 @@ class LineSink {
     longer += tail;
     twin.WriteLine(longer);
   }
+  // Writes a line already in Windows-1251. A file takes it as it is; other sinks take its text.
+  virtual void WriteEncodedLine(std::string_view cp1251) { WriteLine(Cp1251ToUtf8(cp1251)); }
   // The Windows-1251 file behind the sink, if it is one: two such files share the encoding of a
   // line, and asking costs less than a dynamic_cast on every line.
   virtual Cp1251FileWriter* AsCp1251File() { return nullptr; }
@@ -44,6 +47,12 @@ struct WorksheetFiles {
       StudentFile.WriteLine(student);
       TeacherFile.WriteLine(teacher);
     }
+  }
+
+  // One line already in Windows-1251 to each file.
+  void WriteBothEncoded(std::string_view line) {
+    StudentFile.WriteEncodedLine(line);
+    TeacherFile.WriteEncodedLine(line);
   }
 
   // The line to the student file and the line with its answer appended to the teacher file.

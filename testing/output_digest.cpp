@@ -6,14 +6,25 @@
 
 namespace mathsheets::testing {
 
-void DigestSink::WriteLine(std::string_view line) {
+void DigestSink::Fold(std::string_view bytes) {
   constexpr std::uint64_t kFnvPrime = 0x100000001b3ULL;
-  encoded_ = Utf8ToCp1251(line);
-  encoded_ += "\r\n";
-  for (const char c : encoded_) {
+  for (const char c : bytes) {
     digest_ ^= static_cast<unsigned char>(c);
     digest_ *= kFnvPrime;
   }
+  for (const char c : std::string_view("\r\n")) {
+    digest_ ^= static_cast<unsigned char>(c);
+    digest_ *= kFnvPrime;
+  }
+}
+
+void DigestSink::WriteLine(std::string_view line) {
+  encoded_ = Utf8ToCp1251(line);
+  Fold(encoded_);
+}
+
+void DigestSink::WriteEncodedLine(std::string_view cp1251) {
+  Fold(cp1251);
 }
 
 std::string DigestLiteral(std::uint64_t digest) {

@@ -15,8 +15,12 @@ class DigestSink final : public LineSink {
  public:
   explicit DigestSink(std::uint64_t& digest) : digest_(digest) {}
   void WriteLine(std::string_view line) override;
+  // Lines a run hands over already encoded go into the digest as they are.
+  void WriteEncodedLine(std::string_view cp1251) override;
 
  private:
+  void Fold(std::string_view bytes);
+
   std::uint64_t& digest_;
   std::string encoded_;
 };

@@ -91,7 +91,9 @@ void SetChildrenInstance(ProblemModule& m, const ChildrenTemplates& templates,
                          std::int32_t answer) {
   const LineContext context{names, EntryAt(nouns, v.t), v, m.nounClass, m.timesClass};
   RenderTemplatesInto(
-      templates, [&](std::string_view name) { return Slot(context, name); }, m.instance.fileLines);
+      templates, [&](std::string_view name) { return Slot(context, name); }, m.instance.fileLines,
+      m.encodeFileLines ? &m.encodedTemplates : nullptr);
+  m.instance.fileLinesEncoded = m.encodeFileLines;
   m.instance.previewLines.clear();
   m.instance.answerLine = NumberText(answer);
 }

@@ -8,9 +8,24 @@ namespace mathsheets {
 
 namespace {
 
+// Where each one-letter count lies in kTaleCountSlots, by its letter; -1 for none.
+constexpr std::array<std::int8_t, 128> kOneLetterCounts = [] {
+  std::array<std::int8_t, 128> at{};
+  at.fill(-1);
+  for (std::size_t i = 0; i < kTaleCountSlots.size(); ++i)
+    if (kTaleCountSlots[i].name.size() == 1)
+      at[static_cast<std::size_t>(kTaleCountSlots[i].name[0])] = static_cast<std::int8_t>(i);
+  return at;
+}();
+
 const TaleCountSlot* FindTaleCount(std::string_view name) {
+  if (name.size() == 1) {
+    const auto letter = static_cast<unsigned char>(name[0]);
+    const int at = letter < kOneLetterCounts.size() ? kOneLetterCounts[letter] : -1;
+    return at < 0 ? nullptr : &kTaleCountSlots[static_cast<std::size_t>(at)];
+  }
   for (const TaleCountSlot& slot : kTaleCountSlots)
-    if (slot.name[0] == name[0] && slot.name == name) return &slot;
+    if (slot.name == name) return &slot;
   return nullptr;
 }
 
@@ -84,7 +99,9 @@ void SetTaleInstance(ProblemModule& m, const TaleTemplates& templates, const Tal
                      std::int32_t answer) {
   const LineContext context{tale, m.nounClass, m.timesClass};
   RenderTemplatesInto(
-      templates, [&](std::string_view name) { return Slot(context, name); }, m.instance.fileLines);
+      templates, [&](std::string_view name) { return Slot(context, name); }, m.instance.fileLines,
+      m.encodeFileLines ? &m.encodedTemplates : nullptr);
+  m.instance.fileLinesEncoded = m.encodeFileLines;
   m.instance.previewLines.clear();
   m.instance.answerLine = NumberText(answer);
 }

@@ -8,20 +8,24 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <unordered_map>
 #include <vector>
 
+#include "common/cp1251.h"
 #include "common/number_text.h"
 
 namespace mathsheets {
 
-// What a slot is filled with: a text kept elsewhere (a name, a noun form) or a count written here,
-// so that filling a slot makes no string.
+// What a slot is filled with: a text of the program's tables (a name, a noun form), there for as
+// long as the program runs, or a count written here; filling a slot makes no string.
 class SlotText {
  public:
   SlotText(std::string_view text) : text_(text) {}
   SlotText(const char* text) : text_(text) {}
   explicit SlotText(std::int64_t count) : text_(), count_(count), isCount_(true) {}
   operator std::string_view() const { return isCount_ ? count_.view() : text_; }
+  bool isCount() const { return isCount_; }
 
  private:
   std::string_view text_;
@@ -62,18 +66,58 @@ constexpr bool TemplateUsesOnly(std::string_view pattern, std::span<const std::s
   return matched && known;
 }
 
-// Makes `text` the text of `pattern` with every slot replaced by fill(name). fill is called once
-// per slot in the order of the line, so that noun-form selectors run in the order the line shows
-// the counts.
+// Line templates and the texts of slots in Windows-1251, each encoded the first time a run renders
+// it and found again by where its text lies: both are tables of the program. Braces and slot
+// names are ASCII, so an encoded template has the slots of its text.
+struct EncodedTemplate {
+  std::size_t utf8Size = 0;
+  std::string cp1251;
+};
+using EncodedTemplates = std::unordered_map<const char*, EncodedTemplate>;
+
+inline std::string_view EncodedPattern(std::string_view pattern, EncodedTemplates& cache) {
+  EncodedTemplate& entry = cache[pattern.data()];
+  if (entry.cp1251.empty() || entry.utf8Size != pattern.size()) {
+    entry.utf8Size = pattern.size();
+    entry.cp1251 = Utf8ToCp1251(pattern);
+  }
+  return entry.cp1251;
+}
+
+// Appends a slot's text, in Windows-1251 from `cache` when the line is encoded (`cache` given).
+// A count is ASCII; a text of the tables is encoded once; any other text as it comes.
+template <class Filled>
+void AppendSlotText(std::string& text, const Filled& filled, EncodedTemplates* cache) {
+  const std::string_view view(filled);
+  if constexpr (std::is_same_v<Filled, SlotText>) {
+    if (cache != nullptr && !filled.isCount()) {
+      text.append(EncodedPattern(view, *cache));
+      return;
+    }
+  }
+  if (cache == nullptr || std::is_same_v<Filled, SlotText>) {
+    text.append(view);
+    return;
+  }
+  const std::size_t at = text.size();
+  text.resize(at + view.size());
+  text.resize(static_cast<std::size_t>(EncodeCp1251(view, text.data() + at) - text.data()));
+}
+
+// Makes `text` the text of `pattern` with every slot replaced by fill(name); the pattern is in
+// Windows-1251 when `encoded` is given, and the slots' texts are encoded from it. fill is called
+// once per slot in the order of the line, so that noun-form selectors run in the order the line
+// shows the counts.
 template <class Fill>
-void RenderTemplateInto(std::string_view pattern, Fill&& fill, std::string& text) {
+void RenderTemplateInto(std::string_view pattern, Fill&& fill, std::string& text,
+                        EncodedTemplates* encoded = nullptr) {
   text.clear();
   std::size_t literalFrom = 0;
   const bool matched = ForEachSlot(pattern, [&](std::string_view name) {
     const auto open = static_cast<std::size_t>(name.data() - pattern.data()) - 1;
     text.append(pattern.substr(literalFrom, open - literalFrom));
     const auto filled = fill(name);
-    text.append(std::string_view(filled));
+    AppendSlotText(text, filled, encoded);
     literalFrom = open + name.size() + 2;
   });
   if (!matched) throw std::invalid_argument("unmatched brace in line template");
@@ -88,10 +132,12 @@ std::string RenderTemplate(std::string_view pattern, Fill&& fill) {
 }
 
 // Makes `lines` the lines of a problem: its templates up to the first empty one, each rendered
-// with fill. The strings already in `lines` are written over, not made anew: a run renders
-// hundreds of thousands of problems into the same instance.
+// with fill, in Windows-1251 from the templates of `encoded` when it is given. The strings already
+// in `lines` are written over, not made anew: a run renders hundreds of thousands of problems into
+// the same instance.
 template <class Templates, class Fill>
-void RenderTemplatesInto(const Templates& templates, Fill&& fill, std::vector<std::string>& lines) {
+void RenderTemplatesInto(const Templates& templates, Fill&& fill, std::vector<std::string>& lines,
+                         EncodedTemplates* encoded = nullptr) {
   std::size_t count = 0;
   for (std::string_view pattern : templates) {
     if (pattern.empty()) break;
@@ -101,7 +147,10 @@ void RenderTemplatesInto(const Templates& templates, Fill&& fill, std::vector<st
   auto line = lines.begin();
   for (std::string_view pattern : templates) {
     if (pattern.empty()) break;
-    RenderTemplateInto(pattern, fill, *line++);
+    if (encoded == nullptr)
+      RenderTemplateInto(pattern, fill, *line++);
+    else
+      RenderTemplateInto(EncodedPattern(pattern, *encoded), fill, *line++, encoded);
   }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/random.h"
+#include "wordproblems/b_template.h"
 
 namespace mathsheets {
 
@@ -24,6 +25,8 @@ struct ProblemInstance {
   // The window's lines where they differ from fileLines; empty when it shows those. A run makes
   // hundreds of thousands of instances and shows none, so the usual case keeps no copy.
   std::vector<std::string> previewLines;
+  // fileLines are in Windows-1251 already: a run's problems made from line templates.
+  bool fileLinesEncoded = false;
 
   const std::vector<std::string>& Preview() const {
     return previewLines.empty() ? fileLines : previewLines;
@@ -32,7 +35,7 @@ struct ProblemInstance {
 
 // Most problems show exactly what they write.
 inline ProblemInstance SameLines(std::vector<std::string> lines, std::string answer) {
-  return {std::move(lines), std::move(answer), {}};
+  return {std::move(lines), std::move(answer), {}, false};
 }
 
 // Which selector chooses the form of a noun after a count.
@@ -68,6 +71,10 @@ struct ProblemModule {
 
   // The instance the last generator call made.
   ProblemInstance instance;
+  // Set during a run: problems made from line templates may render their lines in Windows-1251,
+  // from templates encoded once.
+  bool encodeFileLines = false;
+  EncodedTemplates encodedTemplates;
 
   // The class variables of the noun-form selectors. They keep the last class written, so a count
   // that gives no class leaves the form of the call before.

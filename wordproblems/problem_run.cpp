@@ -58,6 +58,14 @@ VariantsOutcome WriteProblemVariants(ProblemModule& m, std::int32_t variants, Wo
                                      const ProgressHook& progress) {
   if (catalog.size() != static_cast<std::size_t>(kWordProblemCount))
     throw std::invalid_argument("a word-problem catalog holds every problem");
+  // The template problems write their lines in Windows-1251 while the run lasts.
+  struct EncodingForFiles {
+    explicit EncodingForFiles(ProblemModule& module) : m(module) { m.encodeFileLines = true; }
+    ~EncodingForFiles() { m.encodeFileLines = false; }
+    EncodingForFiles(const EncodingForFiles&) = delete;
+    EncodingForFiles& operator=(const EncodingForFiles&) = delete;
+    ProblemModule& m;
+  } encoding(m);
   return WriteVariants(variants, progress, [&](std::int64_t v) {
     std::int32_t k = 0;
     const std::string header = "Вариант № " + std::to_string(v);
@@ -69,7 +77,12 @@ VariantsOutcome WriteProblemVariants(ProblemModule& m, std::int32_t variants, Wo
       ++k;
       files.WriteBoth(StudentTaskLine(index, k).view(), TeacherTaskLine(k).view());
       Generate(m, problem);
-      for (const std::string& line : m.instance.fileLines) files.WriteBoth(line, line);
+      for (const std::string& line : m.instance.fileLines) {
+        if (m.instance.fileLinesEncoded)
+          files.WriteBothEncoded(line);
+        else
+          files.WriteBoth(line, line);
+      }
       files.TeacherFile.WriteLine(m.instance.answerLine);
     }
     files.WriteBoth(" ", " ");

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "common/io_error.h"
+#include "common/random.h"
 #include "testing/scripted_random.h"
 #include "testing/worksheet_reading.h"
 #include "wordproblems/animation.h"
@@ -192,6 +193,28 @@ TEST(WriteProblemVariants, B86GreetsTheStudentInUkrainian) {
             (Lines{"Вариант № 1", "Завдання 1", "line", "Задание 2", "line", " "}));
   EXPECT_EQ(sheet.teacher.lines, (Lines{"Вариант № 1", "Задание 1", "line", "answer", "Задание 2",
                                         "line", "answer", " "}));
+}
+
+// A run renders the template problems in Windows-1251 from templates encoded once; a file or a
+// window must read the very lines a preview shows, for every problem and many draws.
+TEST(WriteProblemVariants, ARunWritesTheLinesAPreviewShows) {
+  for (const TWordProblem& problem : WordProblemCatalog()) {
+    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+      Pcg32 previewRandom(seed), runRandom(seed);
+      ProblemModule preview(previewRandom), run(runRandom);
+      const Lines shown = PreviewProblem(preview, problem.Index);
+      ToggleSelected(run, problem.Index);
+      MemoryWorksheet sheet;
+      WriteProblemVariants(run, 1, sheet.files);
+      const Lines written(sheet.student.lines.begin() + 2, sheet.student.lines.end() - 1);
+      if (preview.instance.previewLines.empty()) {
+        ASSERT_EQ(written, shown) << problem.Caption << " seed " << seed;
+      } else {
+        ASSERT_EQ(written, preview.instance.fileLines) << problem.Caption << " seed " << seed;
+      }
+      ASSERT_FALSE(run.encodeFileLines);
+    }
+  }
 }
 
 TEST(TaskLines, OnlyB86IsUkrainian) {
