@@ -5,7 +5,7 @@
 
 namespace mathsheets {
 
-std::string DecimalText(std::int64_t n, int places, std::string_view separator) {
+void AppendDecimalText(std::string& out, std::int64_t n, int places, std::string_view separator) {
   // The magnitude goes unsigned so that the smallest 64-bit value has a magnitude too.
   const bool negative = n < 0;
   const std::uint64_t magnitude =
@@ -15,22 +15,25 @@ std::string DecimalText(std::int64_t n, int places, std::string_view separator) 
       std::to_chars(digits, digits + sizeof digits, magnitude).ptr - digits);
   const std::size_t fraction = places > 0 ? static_cast<std::size_t>(places) : 0;
 
-  std::string text;
-  text.reserve(2 + separator.size() + std::max(count, fraction));
-  if (negative) text += '-';
+  if (negative) out += '-';
   if (fraction == 0) {
-    text.append(digits, count);
+    out.append(digits, count);
   } else if (count <= fraction) {
     // The whole part is "0", and zeros fill the places in front of the digits.
-    text += '0';
-    text += separator;
-    text.append(fraction - count, '0');
-    text.append(digits, count);
+    out += '0';
+    out += separator;
+    out.append(fraction - count, '0');
+    out.append(digits, count);
   } else {
-    text.append(digits, count - fraction);
-    text += separator;
-    text.append(digits + count - fraction, fraction);
+    out.append(digits, count - fraction);
+    out += separator;
+    out.append(digits + count - fraction, fraction);
   }
+}
+
+std::string DecimalText(std::int64_t n, int places, std::string_view separator) {
+  std::string text;
+  AppendDecimalText(text, n, places, separator);
   return text;
 }
 

@@ -12,5 +12,7 @@ namespace mathsheets {
 // 20, 1, "." gives 2.0). With no places the text is the whole number alone. A negative n is
 // written as "-" and the text of its magnitude.
 std::string DecimalText(std::int64_t n, int places, std::string_view separator);
+// Appends that text to `out`: a line of many numbers makes no string for each.
+void AppendDecimalText(std::string& out, std::int64_t n, int places, std::string_view separator);
 
 }  // namespace mathsheets

@@ -30,8 +30,9 @@ constexpr std::array<MeanRow, 6> kMeans = {{
 // The text of every value, each followed by `gap`.
 std::string Values(std::span<const std::int32_t> values, int places, std::string_view gap) {
   std::string text;
+  text.reserve(values.size() * 8);
   for (const std::int32_t v : values) {
-    text += DecimalText(v, places, ",");
+    AppendDecimalText(text, v, places, ",");
     text += gap;
   }
   return text;
@@ -78,21 +79,29 @@ PercentRatioLines MeanLines(MeanLayout layout, std::span<const std::int32_t> val
   const std::string meanText = DecimalText(mean, places, ",");
   const std::string last = values.empty() ? std::string() : DecimalText(values.back(), places, ",");
   const auto known = values.first(values.empty() ? 0 : values.size() - 1);
+  // The values are written once and shared by the student's line and the teacher's.
   switch (layout) {
-    case MeanLayout::MeanBelow:
-      return {{Values(values, places, " ") + " ", "Найдите среднее арифметическое   CA=", " "},
-              {Values(values, places, " ") + "=" + meanText + " "}};
-    case MeanLayout::MeanInline:
-      return {{Values(values, places, "  ") + "   CA= "},
-              {Values(values, places, "  ") + "=" + meanText + " "}};
-    case MeanLayout::UnknownLastSmall:
-      return {{"Среднее арифметическое чисел:" + Values(known, places, "  ") + "x ",
+    case MeanLayout::MeanBelow: {
+      const std::string all = Values(values, places, " ");
+      return {{all + " ", "Найдите среднее арифметическое   CA=", " "},
+              {all + "=" + meanText + " "}};
+    }
+    case MeanLayout::MeanInline: {
+      const std::string all = Values(values, places, "  ");
+      return {{all + "   CA= "}, {all + "=" + meanText + " "}};
+    }
+    case MeanLayout::UnknownLastSmall: {
+      const std::string shown = Values(known, places, "  ");
+      return {{"Среднее арифметическое чисел:" + shown + "x ",
                "составляет " + meanText + "  Найдите неизвестное число     x= "},
-              {Values(known, places, "  ") + last + "=" + meanText + " "}};
-    case MeanLayout::UnknownLastCapital:
-      return {{"Среднее арифметическое чисел:" + Values(known, places, "  ") + " X  ",
+              {shown + last + "=" + meanText + " "}};
+    }
+    case MeanLayout::UnknownLastCapital: {
+      const std::string shown = Values(known, places, "  ");
+      return {{"Среднее арифметическое чисел:" + shown + " X  ",
                "составляет " + meanText + "  Найдите неизвестное число   "},
-              {Values(known, places, "  ") + last + "  =" + meanText + " "}};
+              {shown + last + "  =" + meanText + " "}};
+    }
   }
   return {};
 }
