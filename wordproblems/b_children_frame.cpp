@@ -92,7 +92,7 @@ void SetChildrenInstance(ProblemModule& m, const ChildrenTemplates& templates,
   const LineContext context{names, EntryAt(nouns, v.t), v, m.nounClass, m.timesClass};
   RenderTemplatesInto(
       templates, [&](std::string_view name) { return Slot(context, name); }, m.instance.fileLines,
-      m.encodeFileLines ? &m.encodedTemplates : nullptr);
+      m.encodeFileLines ? &m.encodedTexts : nullptr);
   m.instance.fileLinesEncoded = m.encodeFileLines;
   m.instance.previewLines.clear();
   m.instance.answerLine = NumberText(answer);

@@ -100,7 +100,7 @@ void SetTaleInstance(ProblemModule& m, const TaleTemplates& templates, const Tal
   const LineContext context{tale, m.nounClass, m.timesClass};
   RenderTemplatesInto(
       templates, [&](std::string_view name) { return Slot(context, name); }, m.instance.fileLines,
-      m.encodeFileLines ? &m.encodedTemplates : nullptr);
+      m.encodeFileLines ? &m.encodedTexts : nullptr);
   m.instance.fileLinesEncoded = m.encodeFileLines;
   m.instance.previewLines.clear();
   m.instance.answerLine = NumberText(answer);

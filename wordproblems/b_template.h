@@ -69,17 +69,17 @@ constexpr bool TemplateUsesOnly(std::string_view pattern, std::span<const std::s
 // Line templates and the texts of slots in Windows-1251, each encoded the first time a run renders
 // it and found again by where its text lies: both are tables of the program. Braces and slot
 // names are ASCII, so an encoded template has the slots of its text.
-struct EncodedTemplate {
+struct EncodedText {
   std::size_t utf8Size = 0;
   std::string cp1251;
 };
-using EncodedTemplates = std::unordered_map<const char*, EncodedTemplate>;
+using EncodedTexts = std::unordered_map<const char*, EncodedText>;
 
-inline std::string_view EncodedPattern(std::string_view pattern, EncodedTemplates& cache) {
-  EncodedTemplate& entry = cache[pattern.data()];
-  if (entry.cp1251.empty() || entry.utf8Size != pattern.size()) {
-    entry.utf8Size = pattern.size();
-    entry.cp1251 = Utf8ToCp1251(pattern);
+inline std::string_view EncodedTextOf(std::string_view text, EncodedTexts& cache) {
+  EncodedText& entry = cache[text.data()];
+  if (entry.cp1251.empty() || entry.utf8Size != text.size()) {
+    entry.utf8Size = text.size();
+    entry.cp1251 = Utf8ToCp1251(text);
   }
   return entry.cp1251;
 }
@@ -87,11 +87,11 @@ inline std::string_view EncodedPattern(std::string_view pattern, EncodedTemplate
 // Appends a slot's text, in Windows-1251 from `cache` when the line is encoded (`cache` given).
 // A count is ASCII; a text of the tables is encoded once; any other text as it comes.
 template <class Filled>
-void AppendSlotText(std::string& text, const Filled& filled, EncodedTemplates* cache) {
+void AppendSlotText(std::string& text, const Filled& filled, EncodedTexts* cache) {
   const std::string_view view(filled);
   if constexpr (std::is_same_v<Filled, SlotText>) {
     if (cache != nullptr && !filled.isCount()) {
-      text.append(EncodedPattern(view, *cache));
+      text.append(EncodedTextOf(view, *cache));
       return;
     }
   }
@@ -110,7 +110,7 @@ void AppendSlotText(std::string& text, const Filled& filled, EncodedTemplates* c
 // shows the counts.
 template <class Fill>
 void RenderTemplateInto(std::string_view pattern, Fill&& fill, std::string& text,
-                        EncodedTemplates* encoded = nullptr) {
+                        EncodedTexts* encoded = nullptr) {
   text.clear();
   std::size_t literalFrom = 0;
   const bool matched = ForEachSlot(pattern, [&](std::string_view name) {
@@ -137,7 +137,7 @@ std::string RenderTemplate(std::string_view pattern, Fill&& fill) {
 // the same instance.
 template <class Templates, class Fill>
 void RenderTemplatesInto(const Templates& templates, Fill&& fill, std::vector<std::string>& lines,
-                         EncodedTemplates* encoded = nullptr) {
+                         EncodedTexts* encoded = nullptr) {
   std::size_t count = 0;
   for (std::string_view pattern : templates) {
     if (pattern.empty()) break;
@@ -150,15 +150,8 @@ void RenderTemplatesInto(const Templates& templates, Fill&& fill, std::vector<st
     if (encoded == nullptr)
       RenderTemplateInto(pattern, fill, *line++);
     else
-      RenderTemplateInto(EncodedPattern(pattern, *encoded), fill, *line++, encoded);
+      RenderTemplateInto(EncodedTextOf(pattern, *encoded), fill, *line++, encoded);
   }
-}
-
-template <class Templates, class Fill>
-std::vector<std::string> RenderTemplates(const Templates& templates, Fill&& fill) {
-  std::vector<std::string> lines;
-  RenderTemplatesInto(templates, fill, lines);
-  return lines;
 }
 
 }  // namespace mathsheets

@@ -74,7 +74,7 @@ struct ProblemModule {
   // Set during a run: problems made from line templates may render their lines in Windows-1251,
   // from templates encoded once.
   bool encodeFileLines = false;
-  EncodedTemplates encodedTemplates;
+  EncodedTexts encodedTexts;
 
   // The class variables of the noun-form selectors. They keep the last class written, so a count
   // that gives no class leaves the form of the call before.
