@@ -135,11 +135,7 @@ constexpr std::array<BoxProblem, 8> kBoxProblems = {{
       "во втором. Сколько {N3} в третьем ящике? "}},
 }};
 
-static_assert([] {
-  for (const BoxProblem& p : kBoxProblems)
-    if (!TaleTemplatesValid(p.lines)) return false;
-  return true;
-}());
+static_assert(EveryRowHasValidTaleTemplates(kBoxProblems));
 
 void GenerateBoxes(const BoxProblem& p, ProblemModule& m) {
   Tale tale;

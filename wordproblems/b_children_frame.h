@@ -48,6 +48,14 @@ constexpr bool ChildrenTemplatesValid(const ChildrenTemplates& templates) {
   return !templates[0].empty();
 }
 
+// True when the templates of every row of a table of problems are valid.
+template <class Rows>
+constexpr bool EveryRowHasValidChildrenTemplates(const Rows& rows) {
+  for (const auto& row : rows)
+    if (!ChildrenTemplatesValid(row.lines)) return false;
+  return true;
+}
+
 // Step 1 of every problem: `count` distinct children among the first seven of a table (none
 // for 0).
 void DrawChildren(ProblemModule& m, int count, ChildrenValues& v);

@@ -95,11 +95,7 @@ constexpr std::array<PairProblem, 16> kPairProblems = {
          {"У {X} и {Y} было {a} {N(a)}.  Они отдали {b}. ", "Сколько {N3} осталось у детей?"}),
 };
 
-static_assert([] {
-  for (const PairProblem& p : kPairProblems)
-    if (!ChildrenTemplatesValid(p.lines)) return false;
-  return true;
-}());
+static_assert(EveryRowHasValidChildrenTemplates(kPairProblems));
 
 std::int32_t Draw(ProblemModule& m, const CountDraw& draw, std::int32_t a) {
   return m.Random(draw.perA * a + draw.range) + draw.from;

@@ -120,11 +120,8 @@ constexpr std::array<StoryProblem, kStoryCount * kLevels> MakeStoryProblems() {
 
 constexpr auto kStoryProblems = MakeStoryProblems();
 
-static_assert([] {
-  for (const StoryProblem& p : kStoryProblems)
-    if (!ChildrenTemplatesValid(p.lines)) return false;
-  return kStoryProblems.back().number == 49;
-}());
+static_assert(EveryRowHasValidChildrenTemplates(kStoryProblems) &&
+              kStoryProblems.back().number == 49);
 
 void GenerateStory(const StoryProblem& p, ProblemModule& m) {
   const Story& story = *p.story;

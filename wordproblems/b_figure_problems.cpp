@@ -249,11 +249,7 @@ constexpr std::array<FigureProblem, 16> kFigureProblems = {{
      {"Периметр квадрата равен {P} см. Найдите площадь квадрата."}},
 }};
 
-static_assert([] {
-  for (const FigureProblem& p : kFigureProblems)
-    if (!TaleTemplatesValid(p.lines)) return false;
-  return true;
-}());
+static_assert(EveryRowHasValidTaleTemplates(kFigureProblems));
 
 void GenerateFigure(const FigureProblem& p, ProblemModule& m) {
   const Tale tale = p.draw(m);

@@ -121,11 +121,7 @@ constexpr std::array<GardenProblem, 7> kGardenProblems = {{
       " меньше, чем {W3}. На сколько больше {U3}, чем {Q3} растет в саду?"}},
 }};
 
-static_assert([] {
-  for (const GardenProblem& p : kGardenProblems)
-    if (!TaleTemplatesValid(p.lines)) return false;
-  return true;
-}());
+static_assert(EveryRowHasValidTaleTemplates(kGardenProblems));
 
 // A single plant or a multiplier of 1 would make no story: such draws start again.
 bool NoOnes(const TaleCounts& n) {

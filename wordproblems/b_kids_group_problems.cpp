@@ -225,11 +225,7 @@ constexpr std::array<KidsGroupProblem, 13> kKidsGroupProblems = {{
       "{W} в {p} {R(p)} больше, чем у {Z}. Сколько {N3} у {W}?"}},
 }};
 
-static_assert([] {
-  for (const KidsGroupProblem& p : kKidsGroupProblems)
-    if (!TaleTemplatesValid(p.lines)) return false;
-  return true;
-}());
+static_assert(EveryRowHasValidTaleTemplates(kKidsGroupProblems));
 
 void GenerateKidsGroup(const KidsGroupProblem& p, ProblemModule& m) {
   Tale tale;

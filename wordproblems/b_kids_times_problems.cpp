@@ -159,11 +159,7 @@ constexpr std::array<KidsTimesProblem, 8> kKidsTimesProblems = {{
       "чем у {Y}. Cколько {N3} у {Z}?"}},
 }};
 
-static_assert([] {
-  for (const KidsTimesProblem& p : kKidsTimesProblems)
-    if (!TaleTemplatesValid(p.lines)) return false;
-  return true;
-}());
+static_assert(EveryRowHasValidTaleTemplates(kKidsTimesProblems));
 
 void GenerateKidsTimes(const KidsTimesProblem& p, ProblemModule& m) {
   Tale tale;

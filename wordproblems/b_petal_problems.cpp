@@ -134,11 +134,7 @@ constexpr std::array<PetalProblem, 8> kPetalProblems = {{
       "чем у {F2}. Cколько лепесточков у {F3}?"}},
 }};
 
-static_assert([] {
-  for (const PetalProblem& p : kPetalProblems)
-    if (!TaleTemplatesValid(p.lines)) return false;
-  return true;
-}());
+static_assert(EveryRowHasValidTaleTemplates(kPetalProblems));
 
 void NameFlowers(Tale& tale, std::span<const std::int32_t> entries) {
   constexpr std::array<std::string_view, 3> slots = {"F1", "F2", "F3"};

@@ -119,11 +119,7 @@ constexpr std::array<PlaceProblem, 11> kPlaceProblems = {{
       "изготовили больше во вторую смену, чем в первую?"}},
 }};
 
-static_assert([] {
-  for (const PlaceProblem& p : kPlaceProblems)
-    if (!TaleTemplatesValid(p.lines)) return false;
-  return true;
-}());
+static_assert(EveryRowHasValidTaleTemplates(kPlaceProblems));
 
 void DrawNouns(ProblemModule& m, PlaceNouns nouns, Tale& tale) {
   switch (nouns) {

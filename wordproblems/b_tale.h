@@ -102,6 +102,15 @@ constexpr bool TaleTemplatesValid(const TaleTemplates& templates) {
   return !templates[0].empty();
 }
 
+// True when the templates of every row of a table of problems are valid; each table checks itself
+// with it when it is compiled.
+template <class Rows>
+constexpr bool EveryRowHasValidTaleTemplates(const Rows& rows) {
+  for (const auto& row : rows)
+    if (!TaleTemplatesValid(row.lines)) return false;
+  return true;
+}
+
 // Makes m.instance the instance of a problem, its lines also its preview. The selectors behind
 // the nouns after counts write m.nounClass, those behind "раз" m.timesClass, in the order the
 // lines show the counts.
