@@ -2,8 +2,6 @@
 
 #include <stdexcept>
 
-#include "common/number_text.h"
-
 namespace mathsheets {
 
 namespace {
@@ -90,12 +88,8 @@ void SetChildrenInstance(ProblemModule& m, const ChildrenTemplates& templates,
                          const NameTable* names, const Nouns<8>& nouns, const ChildrenValues& v,
                          std::int32_t answer) {
   const LineContext context{names, EntryAt(nouns, v.t), v, m.nounClass, m.timesClass};
-  RenderTemplatesInto(
-      templates, [&](std::string_view name) { return Slot(context, name); }, m.instance.fileLines,
-      m.encodeFileLines ? &m.encodedTexts : nullptr);
-  m.instance.fileLinesEncoded = m.encodeFileLines;
-  m.instance.previewLines.clear();
-  m.instance.answerLine = NumberText(answer);
+  SetTemplateInstance(
+      m, templates, [&](std::string_view name) { return Slot(context, name); }, answer);
 }
 
 }  // namespace mathsheets

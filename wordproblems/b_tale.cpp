@@ -2,8 +2,6 @@
 
 #include <stdexcept>
 
-#include "common/number_text.h"
-
 namespace mathsheets {
 
 namespace {
@@ -98,12 +96,8 @@ SlotText Slot(const LineContext& c, std::string_view name) {
 void SetTaleInstance(ProblemModule& m, const TaleTemplates& templates, const Tale& tale,
                      std::int32_t answer) {
   const LineContext context{tale, m.nounClass, m.timesClass};
-  RenderTemplatesInto(
-      templates, [&](std::string_view name) { return Slot(context, name); }, m.instance.fileLines,
-      m.encodeFileLines ? &m.encodedTexts : nullptr);
-  m.instance.fileLinesEncoded = m.encodeFileLines;
-  m.instance.previewLines.clear();
-  m.instance.answerLine = NumberText(answer);
+  SetTemplateInstance(
+      m, templates, [&](std::string_view name) { return Slot(context, name); }, answer);
 }
 
 }  // namespace mathsheets

@@ -84,24 +84,20 @@ inline std::string_view EncodedTextOf(std::string_view text, EncodedTexts& cache
   return entry.cp1251;
 }
 
-// Appends a slot's text, in Windows-1251 from `cache` when the line is encoded (`cache` given).
-// A count is ASCII; a text of the tables is encoded once; any other text as it comes.
+// Appends a slot's text, in Windows-1251 from `cache` when the line is encoded (`cache` given):
+// a count is ASCII, a text of the tables is encoded once. Only a SlotText says that its text
+// lies in the tables, so an encoded line takes no other.
 template <class Filled>
 void AppendSlotText(std::string& text, const Filled& filled, EncodedTexts* cache) {
-  const std::string_view view(filled);
   if constexpr (std::is_same_v<Filled, SlotText>) {
     if (cache != nullptr && !filled.isCount()) {
-      text.append(EncodedTextOf(view, *cache));
+      text.append(EncodedTextOf(filled, *cache));
       return;
     }
+  } else {
+    if (cache != nullptr) throw std::logic_error("an encoded line takes only slot texts");
   }
-  if (cache == nullptr || std::is_same_v<Filled, SlotText>) {
-    text.append(view);
-    return;
-  }
-  const std::size_t at = text.size();
-  text.resize(at + view.size());
-  text.resize(static_cast<std::size_t>(EncodeCp1251(view, text.data() + at) - text.data()));
+  text.append(std::string_view(filled));
 }
 
 // Makes `text` the text of `pattern` with every slot replaced by fill(name); the pattern is in

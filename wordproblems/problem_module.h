@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/number_text.h"
 #include "common/random.h"
 #include "wordproblems/b_template.h"
 
@@ -84,5 +85,17 @@ struct ProblemModule {
   std::int32_t Random(std::int32_t n) { return random.Random(n); }
   std::int32_t Draw10(std::int32_t n, std::int32_t m) { return mathsheets::Draw10(random, n, m); }
 };
+
+// Makes m.instance a problem whose lines are `templates` rendered with fill, shown as they are
+// written (in Windows-1251 during a run), with `answer`.
+template <class Templates, class Fill>
+void SetTemplateInstance(ProblemModule& m, const Templates& templates, Fill&& fill,
+                         std::int32_t answer) {
+  RenderTemplatesInto(templates, fill, m.instance.fileLines,
+                      m.encodeFileLines ? &m.encodedTexts : nullptr);
+  m.instance.fileLinesEncoded = m.encodeFileLines;
+  m.instance.previewLines.clear();
+  m.instance.answerLine = NumberText(answer);
+}
 
 }  // namespace mathsheets

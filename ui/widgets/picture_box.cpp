@@ -30,6 +30,7 @@ bool PictureBox::Load(const std::filesystem::path& folder, std::string_view name
     return false;
   }
   path_ = path;
+  decodePending_ = true;
   original_ = {};
   scaled_ = {};
   name_ = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
@@ -38,7 +39,11 @@ bool PictureBox::Load(const std::filesystem::path& folder, std::string_view name
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
-  if (original_.isNull() && !path_.isEmpty()) original_.load(path_, "BMP");
+  // Once: a file whose body turns out broken is not read again at every paint.
+  if (decodePending_) {
+    decodePending_ = false;
+    original_.load(path_, "BMP");
+  }
   if (original_.isNull()) {
     QLabel::paintEvent(event);
     return;

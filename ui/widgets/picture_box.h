@@ -29,6 +29,7 @@ class PictureBox : public QLabel {
 
  private:
   QString path_;  // the file loaded last, decoded when first painted
+  bool decodePending_ = false;
   QPixmap original_;
   QPixmap scaled_;  // original_ at the size it was last painted at
   QString name_;
