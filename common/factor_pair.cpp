@@ -64,9 +64,6 @@ FactorPairResult DrawFactorPair(RandomSource& random, const PairParameters& p) {
     if (i < c) r.PairGcd *= first[i];
   }
   r.PairLcm = (r.PairA / r.PairGcd) * r.PairB;
-  r.PairAText = std::to_string(r.PairA);
-  r.PairBText = std::to_string(r.PairB);
-  r.PairGcdText = std::to_string(r.PairGcd);
   return r;
 }
 

@@ -14,9 +14,10 @@ struct FactorPairResult {
   std::int64_t PairB = 0;
   std::int64_t PairGcd = 0;
   std::int64_t PairLcm = 0;
-  std::string PairAText;
-  std::string PairBText;
-  std::string PairGcdText;
+  // Decimal texts, made only when asked: the exercises write the numbers themselves.
+  std::string PairAText() const { return std::to_string(PairA); }
+  std::string PairBText() const { return std::to_string(PairB); }
+  std::string PairGcdText() const { return std::to_string(PairGcd); }
 };
 
 // GcdLevel 1..5 (0, not chosen yet, draws as 1).

@@ -92,9 +92,9 @@ std::vector<std::int64_t> PrimeFactors(std::int64_t n) {
 }
 
 void ExpectTexts(const FactorPairResult& r) {
-  EXPECT_EQ(r.PairAText, std::to_string(r.PairA));
-  EXPECT_EQ(r.PairBText, std::to_string(r.PairB));
-  EXPECT_EQ(r.PairGcdText, std::to_string(r.PairGcd));
+  EXPECT_EQ(r.PairAText(), std::to_string(r.PairA));
+  EXPECT_EQ(r.PairBText(), std::to_string(r.PairB));
+  EXPECT_EQ(r.PairGcdText(), std::to_string(r.PairGcd));
 }
 
 // The six factors of A drawn with `factorValue`, the common count with `commonValue`, and every
@@ -150,9 +150,9 @@ TEST(FactorPairTest, GcdPairLevelOneWorkedExample) {
   EXPECT_EQ(r.PairB, 6);
   EXPECT_EQ(r.PairGcd, 3);
   EXPECT_EQ(r.PairLcm, 42);
-  EXPECT_EQ(r.PairAText, "21");
-  EXPECT_EQ(r.PairBText, "6");
-  EXPECT_EQ(r.PairGcdText, "3");
+  EXPECT_EQ(r.PairAText(), "21");
+  EXPECT_EQ(r.PairBText(), "6");
+  EXPECT_EQ(r.PairGcdText(), "3");
 }
 
 TEST(FactorPairTest, ExtraFactorIsDrawnAgainUntilItDiffersFromEveryNonCommonFactor) {
