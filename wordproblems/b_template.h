@@ -9,11 +9,10 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
-#include <unordered_map>
 #include <vector>
 
-#include "common/cp1251.h"
 #include "common/number_text.h"
+#include "wordproblems/encoded_texts.h"
 
 namespace mathsheets {
 
@@ -66,24 +65,6 @@ constexpr bool TemplateUsesOnly(std::string_view pattern, std::span<const std::s
   return matched && known;
 }
 
-// Line templates and the texts of slots in Windows-1251, each encoded the first time a run renders
-// it and found again by where its text lies: both are tables of the program. Braces and slot
-// names are ASCII, so an encoded template has the slots of its text.
-struct EncodedText {
-  std::size_t utf8Size = 0;
-  std::string cp1251;
-};
-using EncodedTexts = std::unordered_map<const char*, EncodedText>;
-
-inline std::string_view EncodedTextOf(std::string_view text, EncodedTexts& cache) {
-  EncodedText& entry = cache[text.data()];
-  if (entry.cp1251.empty() || entry.utf8Size != text.size()) {
-    entry.utf8Size = text.size();
-    entry.cp1251 = Utf8ToCp1251(text);
-  }
-  return entry.cp1251;
-}
-
 // Appends a slot's text, in Windows-1251 from `cache` when the line is encoded (`cache` given):
 // a count is ASCII, a text of the tables is encoded once. Only a SlotText says that its text
 // lies in the tables, so an encoded line takes no other.
@@ -91,7 +72,7 @@ template <class Filled>
 void AppendSlotText(std::string& text, const Filled& filled, EncodedTexts* cache) {
   if constexpr (std::is_same_v<Filled, SlotText>) {
     if (cache != nullptr && !filled.isCount()) {
-      text.append(EncodedTextOf(filled, *cache));
+      text.append(cache->Of(filled));
       return;
     }
   } else {
@@ -146,7 +127,7 @@ void RenderTemplatesInto(const Templates& templates, Fill&& fill, std::vector<st
     if (encoded == nullptr)
       RenderTemplateInto(pattern, fill, *line++);
     else
-      RenderTemplateInto(EncodedTextOf(pattern, *encoded), fill, *line++, encoded);
+      RenderTemplateInto(encoded->Of(pattern), fill, *line++, encoded);
   }
 }
 
