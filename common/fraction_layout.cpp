@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <utility>
 
 #include "common/divisors.h"
 
@@ -85,14 +86,18 @@ ThreeLines& ThreeLines::operator+=(const ThreeLines& pieces) {
   return *this;
 }
 
-FractionExercise WithAnswer(const ThreeLines& student, const ThreeLines& answer,
-                            bool separatorFollows) {
-  return {student, student + answer, separatorFollows};
+FractionExercise WithAnswer(ThreeLines student, ThreeLines answer, bool separatorFollows) {
+  return {std::move(student), std::move(answer), separatorFollows};
 }
 
 void WriteFractionExercise(WorksheetFiles& files, const FractionExercise& exercise) {
   WriteLines(files.StudentFile, exercise.student, exercise.separatorFollows);
-  WriteLines(files.TeacherFile, exercise.teacher, exercise.separatorFollows);
+  // The teacher's lines are never joined in memory: the file encodes both pieces in a row.
+  LineSink& teacher = files.TeacherFile;
+  teacher.WriteJoinedLine(exercise.student.N, exercise.answer.N);
+  teacher.WriteJoinedLine(exercise.student.B, exercise.answer.B);
+  teacher.WriteJoinedLine(exercise.student.D, exercise.answer.D);
+  if (exercise.separatorFollows) teacher.WriteLine(kSeparatorLine);
 }
 
 std::string Text(std::int64_t x) {
@@ -170,30 +175,32 @@ std::string_view SignText(AddSign sign) {
 FractionExercise SameDenominatorLayout(std::int64_t n1, std::string_view op, std::int64_t n2,
                                        std::int64_t d, std::int64_t a) {
   const std::string dt = Text(d);
-  const ThreeLines student = {
+  ThreeLines student = {
       Lead(Text(n1), dt) + "   " + Lead(Text(n2), dt),
       Bar(dt) + " " + std::string(op) + " " + Bar(dt) + "=",
       dt + "   " + dt,
   };
-  return WithAnswer(student, {std::string(" ") + Lead(Text(a), dt), "--", std::string(" ") + dt});
+  return WithAnswer(std::move(student),
+                    {std::string(" ") + Lead(Text(a), dt), "--", std::string(" ") + dt});
 }
 
 FractionExercise OneMinusLayout(std::int64_t n, std::int64_t d, std::int64_t a) {
   const std::string dt = Text(d);
-  const ThreeLines student = {std::string("    ") + Lead(Text(n), dt),
-                              std::string("1 - ") + Bar(dt) + "= ", std::string("    ") + dt};
-  return WithAnswer(student, {std::string("  ") + Lead(Text(a), dt), "--", std::string("  ") + dt});
+  ThreeLines student = {std::string("    ") + Lead(Text(n), dt),
+                        std::string("1 - ") + Bar(dt) + "= ", std::string("    ") + dt};
+  return WithAnswer(std::move(student),
+                    {std::string("  ") + Lead(Text(a), dt), "--", std::string("  ") + dt});
 }
 
 FractionExercise SumAboveOneLayout(std::int64_t n1, std::int64_t n2, std::int64_t d,
                                    std::int64_t a) {
   const std::string dt = Text(d);
-  const ThreeLines student = {
+  ThreeLines student = {
       Text(n1) + "   " + Text(n2),
       Bar(dt) + " + " + Bar(dt) + "= ",
       dt + "   " + dt,
   };
-  return WithAnswer(student,
+  return WithAnswer(std::move(student),
                     {std::string("   ") + Lead(Text(a), dt), "1--", std::string("   ") + dt});
 }
 
@@ -205,13 +212,13 @@ FractionExercise MixedSameDenominatorLayout(std::int64_t w1, std::int64_t n1, st
   const std::string wt = Text(wholeAnswer);
   // A longer whole part of the answer moves its bar right; its numbers follow.
   const std::string shift = Blanks(wt.size() - 1);
-  const ThreeLines student = {
+  ThreeLines student = {
       std::string(" ") + Lead(Text(n1), dt) + "   " + Lead(Text(n2), dt),
       Text(w1) + bb + " " + std::string(op) + Text(w2) + bb + "=",
       std::string(" ") + dt + "   " + dt,
   };
   return WithAnswer(
-      student,
+      std::move(student),
       {std::string("  ") + shift + Lead(Text(a), dt), wt + bb, std::string("  ") + shift + dt},
       /*separatorFollows=*/false);
 }
@@ -221,12 +228,12 @@ FractionExercise TwoFractionLayout(Fraction first, std::string_view op, Fraction
   const std::string d1 = Text(first.denominator);
   const std::string d2 = Text(second.denominator);
   const std::string gap = GapAround(op);
-  const ThreeLines student = {
+  ThreeLines student = {
       PadR(Text(first.numerator), d1) + gap + PadR(Text(second.numerator), d2) + "   ",
       Bar(d1) + " " + std::string(op) + " " + Bar(d2) + "  =",
       d1 + gap + d2 + "   ",
   };
-  return WithAnswer(student, AnswerBlock(answer));
+  return WithAnswer(std::move(student), AnswerBlock(answer));
 }
 
 FractionExercise AbsoluteFirstLayout(Fraction first, std::string_view op, Fraction second,
@@ -234,13 +241,13 @@ FractionExercise AbsoluteFirstLayout(Fraction first, std::string_view op, Fracti
   const std::string d1 = Text(first.denominator);
   const std::string d2 = Text(second.denominator);
   const std::string gap = GapAround(op);
-  const ThreeLines student = {
+  ThreeLines student = {
       std::string("|  ") + PadR(Text(first.numerator), d1) + "|" + gap +
           PadR(Text(second.numerator), d2) + "   ",
       std::string("|- ") + Bar(d1) + "|" + " " + std::string(op) + " " + Bar(d2) + "  =",
       std::string("|  ") + d1 + "|" + gap + d2 + "   ",
   };
-  return WithAnswer(student, AnswerBlock(answer));
+  return WithAnswer(std::move(student), AnswerBlock(answer));
 }
 
 FractionExercise TwoMixedLayout(const MixedNumber& first, std::string_view op,
@@ -248,14 +255,14 @@ FractionExercise TwoMixedLayout(const MixedNumber& first, std::string_view op,
   const std::string d1 = Text(first.denominator);
   const std::string d2 = Text(second.denominator);
   const std::string gap = std::string(" ") + GapAround(op);
-  const ThreeLines student = {
+  ThreeLines student = {
       std::string(" ") + PadR(Text(first.numerator), d1) + gap + PadR(Text(second.numerator), d2) +
           "   ",
       Text(first.whole) + Bar(d1) + " " + std::string(op) + " " + Text(second.whole) + Bar(d2) +
           "  =",
       std::string(" ") + d1 + gap + d2 + "   ",
   };
-  return WithAnswer(student, AnswerBlock(answer));
+  return WithAnswer(std::move(student), AnswerBlock(answer));
 }
 
 FractionExercise MixedWhenImproperLayout(Fraction first, std::string_view op, Fraction second,
@@ -263,19 +270,19 @@ FractionExercise MixedWhenImproperLayout(Fraction first, std::string_view op, Fr
   const TermTexts t1 = MixedWhenImproper(first);
   const TermTexts t2 = MixedWhenImproper(second);
   const std::string gap = GapAround(op);
-  const ThreeLines student = {
+  ThreeLines student = {
       t1.indent + PadR(t1.numerator, t1.denominator) + gap + t2.indent +
           PadR(t2.numerator, t2.denominator) + "   ",
       t1.whole + Bar(t1.denominator) + " " + std::string(op) + " " + t2.whole +
           Bar(t2.denominator) + "  =",
       t1.indent + t1.denominator + gap + t2.indent + t2.denominator + "   ",
   };
-  return WithAnswer(student, AnswerBlock(answer));
+  return WithAnswer(std::move(student), AnswerBlock(answer));
 }
 
 FractionExercise ThreeFractionLayout(Fraction first, AddSign op2, Fraction second, AddSign op3,
                                      Fraction third, Fraction answer) {
-  const ThreeLines student = {
+  ThreeLines student = {
       Text(first.numerator) + "    " + Text(second.numerator) + "   " + Text(third.numerator) +
           "  ",
       std::string("-- ") + std::string(SignText(op2)) + " -- " + std::string(SignText(op3)) +
@@ -283,23 +290,23 @@ FractionExercise ThreeFractionLayout(Fraction first, AddSign op2, Fraction secon
       Text(first.denominator) + "   " + Text(second.denominator) + "   " + Text(third.denominator) +
           " ",
   };
-  return WithAnswer(student, {std::string("   ") + Text(answer.numerator), " ---",
-                              std::string("   ") + Text(answer.denominator)});
+  return WithAnswer(std::move(student), {std::string("   ") + Text(answer.numerator), " ---",
+                                         std::string("   ") + Text(answer.denominator)});
 }
 
 FractionExercise ThreeMixedLayout(const MixedNumber& first, AddSign op2, const MixedNumber& second,
                                   AddSign op3, const MixedNumber& third,
                                   const MixedNumber& answer) {
-  const ThreeLines student = ChainTerm(kFirstTerm, first) +
-                             ChainTerm(PieceFor(kSecondTerm, op2), second) +
-                             ChainTerm(PieceFor(kThirdTerm, op3), third);
+  ThreeLines student = ChainTerm(kFirstTerm, first) +
+                       ChainTerm(PieceFor(kSecondTerm, op2), second) +
+                       ChainTerm(PieceFor(kThirdTerm, op3), third);
   // Without a fraction part the answer is its whole part alone ("0" for zero); below one in size
   // it is the signed fraction alone.
   const bool hasFraction = answer.numerator != 0;
   const std::string whole = hasFraction && answer.whole == 0 ? "" : Text(answer.whole);
   const std::string numerator = hasFraction ? Text(answer.numerator) : "";
   const std::string denominator = hasFraction ? Text(answer.denominator) : "";
-  return WithAnswer(student,
+  return WithAnswer(std::move(student),
                     {std::string("  ") + numerator, whole + "--", std::string("  ") + denominator});
 }
 

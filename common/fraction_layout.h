@@ -24,16 +24,16 @@ struct ThreeLines {
 };
 
 // One exercise as both files get it: the teacher's lines are the student's with the answer
-// appended on the right. Most exercises are followed by a line holding one blank.
+// pieces appended on the right. Most exercises are followed by a line holding one blank.
 struct FractionExercise {
   ThreeLines student;
-  ThreeLines teacher;
+  ThreeLines answer;
   bool separatorFollows = true;
+
+  ThreeLines teacher() const { return student + answer; }
 };
 
-// The exercise whose teacher lines are the student lines extended by the answer pieces.
-FractionExercise WithAnswer(const ThreeLines& student, const ThreeLines& answer,
-                            bool separatorFollows = true);
+FractionExercise WithAnswer(ThreeLines student, ThreeLines answer, bool separatorFollows = true);
 
 // Writes N, B, D and the separator line (when one follows) to each file.
 void WriteFractionExercise(WorksheetFiles& files, const FractionExercise& exercise);

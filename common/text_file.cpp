@@ -117,6 +117,13 @@ void Cp1251FileWriter::WriteLine(std::string_view line) {
   Append({}, line);
 }
 
+void Cp1251FileWriter::WriteJoinedLine(std::string_view head, std::string_view tail) {
+  char* const start = Reserve(head.size() + tail.size() + kLineEnd.size());
+  char* end = EncodeCp1251(tail, EncodeCp1251(head, start));
+  end = std::copy(kLineEnd.begin(), kLineEnd.end(), end);
+  used_ = static_cast<std::size_t>(end - buffer_.data());
+}
+
 void Cp1251FileWriter::WriteEncodedLine(std::string_view cp1251) {
   Append(cp1251, {});
 }

@@ -26,6 +26,7 @@ class Cp1251FileWriter final : public LineSink {
   void WriteLine(std::string_view line) override;
   void WriteLineAndLonger(std::string_view line, LineSink& twin, std::string_view tail) override;
   void WriteEncodedLine(std::string_view cp1251) override;
+  void WriteJoinedLine(std::string_view head, std::string_view tail) override;
   Cp1251FileWriter* AsCp1251File() override { return this; }
   // Writes out what is buffered and closes the file; a failure of either throws.
   void Close();

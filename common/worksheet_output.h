@@ -26,6 +26,12 @@ class LineSink {
     longer += tail;
     twin.WriteLine(longer);
   }
+  // Writes the line `head` followed by `tail`; a file encodes the two pieces without joining them.
+  virtual void WriteJoinedLine(std::string_view head, std::string_view tail) {
+    std::string line(head);
+    line += tail;
+    WriteLine(line);
+  }
   // Writes a line already in Windows-1251. A file takes it as it is; other sinks take its text.
   virtual void WriteEncodedLine(std::string_view cp1251) { WriteLine(Cp1251ToUtf8(cp1251)); }
   // The Windows-1251 file behind the sink, if it is one: two such files share the encoding of a

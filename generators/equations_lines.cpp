@@ -1,6 +1,7 @@
 #include "generators/equations_lines.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "common/decimal_text.h"
 
@@ -62,12 +63,12 @@ FractionExercise DivideByFractionLayout(Fraction divisor, Fraction quotient,
                                         const MixedNumber& answer) {
   const std::string d1 = Text(divisor.denominator);
   const std::string d2 = Text(quotient.denominator);
-  const ThreeLines student = {
+  ThreeLines student = {
       "  " + PadR(Text(divisor.numerator), d1) + "   " + PadR(Text(quotient.numerator), d2) + "   ",
       "X:" + Bar(d1) + " = " + Bar(d2) + "   ",
       "  " + d1 + "   " + d2 + "   ",
   };
-  return WithAnswer(student, AnswerBlock(answer));
+  return WithAnswer(std::move(student), AnswerBlock(answer));
 }
 
 FractionExercise TimesFractionLayout(Fraction factor, Fraction product, Fraction answer) {
@@ -80,12 +81,12 @@ FractionExercise TimesFractionLayout(Fraction factor, Fraction product, Fraction
   const std::size_t w1 = Wider(n1, d1);
   const std::size_t w2 = Wider(n2, d2);
   const std::size_t wA = Wider(a, b);
-  const ThreeLines student = {
+  ThreeLines student = {
       "  " + AlignRight(n1, w1) + "    " + AlignRight(n2, w2),
       "X•" + Dashes(w1) + "  = " + Dashes(w2),
       "  " + AlignRight(d1, w1) + "    " + AlignLeft(d2, w2),
   };
-  return WithAnswer(student,
+  return WithAnswer(std::move(student),
                     {"    " + AlignRight(a, wA), "    " + Dashes(wA), "    " + AlignLeft(b, wA)});
 }
 
@@ -97,7 +98,7 @@ FractionExercise LinearFractionLayout(std::int64_t coefficient, AddSign sign, st
   // The denominator starts a little left of the middle of the bar.
   const std::size_t half = (k + 1) / 2;
   const std::string indent(half > 0 ? half - 1 : 0, ' ');
-  const ThreeLines student = {
+  ThreeLines student = {
       numerator + "   " + Text(right.numerator),
       Dashes(k) + " = ----",
       AlignLeft(indent + Text(denominator), k) + "   " + Text(right.denominator),
@@ -106,10 +107,10 @@ FractionExercise LinearFractionLayout(std::int64_t coefficient, AddSign sign, st
   const std::int64_t u = solution.denominator;
   if (u < v) {
     const std::int64_t whole = v / u;
-    return WithAnswer(student, {"       " + Text(v - whole * u), "  x=" + Text(whole) + "--",
-                                "       " + Text(u)});
+    return WithAnswer(std::move(student), {"       " + Text(v - whole * u),
+                                           "  x=" + Text(whole) + "--", "       " + Text(u)});
   }
-  return WithAnswer(student, {"     " + Text(v), "  x=---", "     " + Text(u)});
+  return WithAnswer(std::move(student), {"     " + Text(v), "  x=---", "     " + Text(u)});
 }
 
 }  // namespace mathsheets

@@ -108,9 +108,9 @@ TEST(Cp1251FileWriter, ADestroyedWriterKeepsWhatWasWritten) {
   EXPECT_EQ(FileBytes(dir / "a.txt"), "first\r\n");
 }
 
-// A pair of files shares the encoding of a line the teacher file repeats or extends; the bytes
-// must be those of two files written line by line, also where a line crosses a buffer's end and
-// where one line is longer than the buffer.
+// A pair of files shares the encoding of a line the teacher file repeats or extends, and a line
+// may come in two pieces; the bytes must be those of two files written line by line, also where a
+// line crosses a buffer's end and where one line is longer than the buffer.
 TEST(Cp1251FileWriter, APairWritesWhatTwoSeparateFilesWould) {
   const auto dir = FreshWorkdir("pair");
   std::string student, teacher;
@@ -124,6 +124,12 @@ TEST(Cp1251FileWriter, APairWritesWhatTwoSeparateFilesWould) {
       files.WriteBoth(i == 777 ? longLine : line, i == 777 ? longLine + "ё" : answer);
       student += Utf8ToCp1251(i == 777 ? longLine : line) + "\r\n";
       teacher += Utf8ToCp1251(i == 777 ? longLine + "ё" : answer) + "\r\n";
+      if (i % 5 == 0) {
+        // A line written in two pieces, as the fraction layouts write the teacher's lines.
+        const std::string tail = i == 1000 ? longLine : "  ёж " + std::to_string(i);
+        teacherFile.WriteJoinedLine(line, tail);
+        teacher += Utf8ToCp1251(line + tail) + "\r\n";
+      }
     }
     studentFile.Close();
     teacherFile.Close();

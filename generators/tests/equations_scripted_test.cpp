@@ -170,9 +170,9 @@ TEST(EquationWorkedInstances, TimesAFractionAlignsEachFractionOnItsWiderNumber) 
 
 TEST(EquationLayouts, TimesAFractionRightAlignsNumeratorsAndLeftAlignsDenominators) {
   const FractionExercise e = TimesFractionLayout({7, 120}, {3, 25}, {5, 112});
-  EXPECT_EQ(e.teacher.N, "    7     3      5");
-  EXPECT_EQ(e.teacher.B, "X•---  = --    ---");
-  EXPECT_EQ(e.teacher.D, "  120    25    112");
+  EXPECT_EQ(e.teacher().N, "    7     3      5");
+  EXPECT_EQ(e.teacher().B, "X•---  = --    ---");
+  EXPECT_EQ(e.teacher().D, "  120    25    112");
   const FractionExercise wide = TimesFractionLayout({1234, 5}, {7, 8}, {1, 2});
   EXPECT_EQ(wide.student.N, "  1234    7");
   EXPECT_EQ(wide.student.D, "     5    8");
