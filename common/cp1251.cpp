@@ -88,14 +88,20 @@ char Encode(char32_t cp) {
   return static_cast<char>(byte);
 }
 
-// The bytes of U+0400..U+047F, the two-byte UTF-8 sequences D0 80 .. D1 BF where every Cyrillic
-// letter of the code page lies; 0 where it has none.
-constexpr std::array<unsigned char, 128> BuildCyrillic() {
-  std::array<unsigned char, 128> bytes{};
-  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = kFlatEncoding[0x0400 - kFlatFirst + i];
+// The byte of every two-byte UTF-8 sequence the code page holds, indexed by the sequence read as
+// a big-endian number less 0xC000 (leads C0..DF); 0 where the pair is no such sequence. Reading a
+// letter is then one look-up, and the Cyrillic letters lie in two runs of 64 bytes.
+constexpr std::size_t kPairFirst = 0xC000;
+constexpr std::size_t kPairCount = 0x2000;
+constexpr std::array<unsigned char, kPairCount> BuildPairs() {
+  std::array<unsigned char, kPairCount> bytes{};
+  for (char32_t cp = kFlatFirst; cp <= kFlatLast && cp < 0x800; ++cp) {
+    const std::size_t pair = ((0xC0U | (cp >> 6)) << 8) | (0x80U | (cp & 0x3FU));
+    bytes[pair - kPairFirst] = kFlatEncoding[cp - kFlatFirst];
+  }
   return bytes;
 }
-constexpr auto kCyrillic = BuildCyrillic();
+constexpr auto kPairs = BuildPairs();
 
 // The byte of the one character at `in`, which it passes; throws for broken UTF-8.
 char EncodeSequence(const char*& in, const char* end) {
@@ -155,10 +161,10 @@ char* EncodeCp1251(std::string_view utf8, char* out) {
     in += ascii;
     out += ascii;
     while (end - in >= 2 && static_cast<unsigned char>(*in) >= 0x80) {
-      const auto first = static_cast<unsigned char>(in[0]);
-      const auto second = static_cast<unsigned char>(in[1]);
-      const unsigned char byte = kCyrillic[((first & 1U) << 6) | (second & 0x3FU)];
-      if ((first & 0xFEU) != 0xD0 || (second & 0xC0U) != 0x80 || byte == 0) {
+      const std::size_t pair = (std::size_t{static_cast<unsigned char>(in[0])} << 8U) |
+                               static_cast<unsigned char>(in[1]);
+      const unsigned char byte = pair - kPairFirst < kPairCount ? kPairs[pair - kPairFirst] : 0;
+      if (byte == 0) {
         *out++ = EncodeSequence(in, end);
         continue;
       }
