@@ -34,7 +34,7 @@ class EncodedTexts {
   std::size_t Find(std::string_view text) const {
     const std::size_t mask = slots_.size() - 1;
     const auto key = reinterpret_cast<std::uintptr_t>(text.data()) ^ text.size();
-    std::size_t at = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15U) >> 40U) & mask;
+    std::size_t at = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15U) >> 32U) & mask;
     while (slots_[at].from != nullptr &&
            (slots_[at].from != text.data() || slots_[at].size != text.size()))
       at = (at + 1) & mask;
