@@ -117,7 +117,7 @@ TEST(Cp1251FileWriter, APairWritesWhatTwoSeparateFilesWould) {
   {
     Cp1251FileWriter studentFile(dir / "s.txt"), teacherFile(dir / "t.txt");
     WorksheetFiles files{studentFile, teacherFile};
-    const std::string longLine(100000, 'x');
+    const std::string longLine(300000, 'x');  // longer than a 256 KB buffer
     for (int i = 0; i < 20000; ++i) {
       const std::string line = "Задача №" + std::to_string(i) + " — ";
       const std::string answer = i % 3 == 0 ? line : i % 3 == 1 ? line + "ответ " : "другое";
