@@ -102,11 +102,13 @@ char* Cp1251FileWriter::Reserve(std::size_t bound) {
   return buffer_.data() + used_;
 }
 
-std::string_view Cp1251FileWriter::Append(std::string_view encodedStart, std::string_view line) {
+std::string_view Cp1251FileWriter::Append(std::string_view encodedStart, std::string_view line,
+                                          std::string_view lineTail) {
   // No character gets longer in Windows-1251, so the UTF-8 length bounds the encoded one.
-  char* const start = Reserve(encodedStart.size() + line.size() + kLineEnd.size());
+  char* const start =
+      Reserve(encodedStart.size() + line.size() + lineTail.size() + kLineEnd.size());
   char* end = std::copy(encodedStart.begin(), encodedStart.end(), start);
-  end = EncodeCp1251(line, end);
+  end = EncodeCp1251(lineTail, EncodeCp1251(line, end));
   const std::string_view encoded(start, static_cast<std::size_t>(end - start));
   end = std::copy(kLineEnd.begin(), kLineEnd.end(), end);
   used_ = static_cast<std::size_t>(end - buffer_.data());
@@ -118,10 +120,7 @@ void Cp1251FileWriter::WriteLine(std::string_view line) {
 }
 
 void Cp1251FileWriter::WriteJoinedLine(std::string_view head, std::string_view tail) {
-  char* const start = Reserve(head.size() + tail.size() + kLineEnd.size());
-  char* end = EncodeCp1251(tail, EncodeCp1251(head, start));
-  end = std::copy(kLineEnd.begin(), kLineEnd.end(), end);
-  used_ = static_cast<std::size_t>(end - buffer_.data());
+  Append({}, head, tail);
 }
 
 void Cp1251FileWriter::WriteEncodedLine(std::string_view cp1251) {

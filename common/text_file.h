@@ -48,9 +48,10 @@ class Cp1251FileWriter final : public LineSink {
   int Stop();
   // Room for `bound` more bytes in the buffer.
   char* Reserve(std::size_t bound);
-  // Writes `encodedStart`, the encoding of `line` and a line end; returns the line as written,
-  // without its end, valid until the next write.
-  std::string_view Append(std::string_view encodedStart, std::string_view line);
+  // Writes `encodedStart`, the encoding of `line` and of `lineTail`, and a line end; returns the
+  // line as written, without its end, valid until the next write.
+  std::string_view Append(std::string_view encodedStart, std::string_view line,
+                          std::string_view lineTail = {});
 
   std::filesystem::path path_;
   int fd_ = -1;

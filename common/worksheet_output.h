@@ -22,9 +22,7 @@ class LineSink {
   // it to encode `line` once and to write the longer line without building it first.
   virtual void WriteLineAndLonger(std::string_view line, LineSink& twin, std::string_view tail) {
     WriteLine(line);
-    std::string longer(line);
-    longer += tail;
-    twin.WriteLine(longer);
+    twin.WriteJoinedLine(line, tail);
   }
   // Writes the line `head` followed by `tail`; a file encodes the two pieces without joining them.
   virtual void WriteJoinedLine(std::string_view head, std::string_view tail) {
