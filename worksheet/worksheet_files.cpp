@@ -1,8 +1,14 @@
 #include "worksheet/worksheet_files.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <ctime>
+#include <string>
 
+#include "common/io_error.h"
 #include "common/work_path.h"
 
 namespace mathsheets {
@@ -60,6 +66,31 @@ void WorksheetFilePair::Close() {
   teacher_.Close();
 }
 
+namespace {
+
+// A file of that name, which writing there would replace. A folder is no such file: a worksheet or
+// PDF written there fails with "File access denied." and nothing is lost.
+bool FileExists(const std::filesystem::path& path) {
+  std::error_code error;
+  const auto status = std::filesystem::symlink_status(path, error);
+  return std::filesystem::exists(status) && !std::filesystem::is_directory(status);
+}
+
+// Creates `path` empty unless a file of that name exists: true when this call made it, so the file
+// is the run's own and no other file is ever opened for writing, whatever runs at the same time.
+bool CreateExclusively(const std::filesystem::path& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd >= 0) {
+    ::close(fd);
+    return true;
+  }
+  const int error = errno;
+  if (error == EEXIST && FileExists(path)) return false;
+  throw IoError(IoErrorCodeFromErrno(error == EEXIST ? EISDIR : error, FileAction::Create));
+}
+
+}  // namespace
+
 std::unique_ptr<WorksheetFilePair> OpenWorksheetFiles(const std::filesystem::path& workdir,
                                                       std::string_view studentPrefix,
                                                       std::string_view teacherPrefix,
@@ -67,9 +98,22 @@ std::unique_ptr<WorksheetFilePair> OpenWorksheetFiles(const std::filesystem::pat
   const std::string date = ShortDateText(now);
   const std::string time = LongTimeText(now);
   const std::string namePart = FileNameDatePart(date) + "_" + FileNameTimePart(time);
-  return std::make_unique<WorksheetFilePair>(
-      WorkPath(workdir, std::string(studentPrefix) + namePart + ".txt"),
-      WorkPath(workdir, std::string(teacherPrefix) + namePart + ".txt"), date + " " + time);
+  for (int number = 1; number <= kMaxPairsAMinute; ++number) {
+    const std::string suffix = number == 1 ? ".txt" : "_" + std::to_string(number) + ".txt";
+    const auto student = WorkPath(workdir, std::string(studentPrefix) + namePart + suffix);
+    const auto teacher = WorkPath(workdir, std::string(teacherPrefix) + namePart + suffix);
+    // A PDF left beside a pair whose text files were deleted keeps its number taken too.
+    if (FileExists(std::filesystem::path(student).replace_extension(".pdf")) ||
+        FileExists(std::filesystem::path(teacher).replace_extension(".pdf")))
+      continue;
+    if (!CreateExclusively(student)) continue;
+    if (!CreateExclusively(teacher)) {
+      std::filesystem::remove(student);
+      continue;
+    }
+    return std::make_unique<WorksheetFilePair>(student, teacher, date + " " + time);
+  }
+  throw IoError(IoErrorCodeFromErrno(EEXIST, FileAction::Create));
 }
 
 }  // namespace mathsheets

@@ -61,9 +61,15 @@ class WorksheetFilePair {
   WorksheetFiles files_{student_, teacher_};
 };
 
+// A minute holds at most this many pairs of one window: ajobs_..._17_09.txt, then _2 .. _9999.
+inline constexpr int kMaxPairsAMinute = 9999;
+
 // Names the files from the prefixes ("gen\ajobs_": the file ajobs_... in the folder gen of
 // `workdir`) and the clock reading `now`, creates the student file, then the teacher file, and
-// writes the stamp line to each. Throws IoError.
+// writes the stamp line to each. Files are only ever created, never replaced: when a name of the
+// pair (or of its PDFs) is taken, the pair is numbered, ajobs_..._17_09_2.txt and
+// ajobt_..._17_09_2.txt, then _3 and so on, both files always with the same number. Throws
+// IoError.
 std::unique_ptr<WorksheetFilePair> OpenWorksheetFiles(const std::filesystem::path& workdir,
                                                       std::string_view studentPrefix,
                                                       std::string_view teacherPrefix,

@@ -108,18 +108,19 @@ TEST_F(MainRunTest, FilesAreWindows1251WithCrLf) {
   EXPECT_EQ(FileBytes(r.teacherPath), FileBytes(r.studentPath));
 }
 
-TEST_F(MainRunTest, ASecondRunInTheSameMinuteReplacesTheFirst) {
+TEST_F(MainRunTest, ASecondRunInTheSameMinuteKeepsTheFirstAndNumbersItsPair) {
   Count(9, "1");
   selection.VariantsChange("1");
   const RunResult first = Run();
   const std::string firstTeacher = FileBytes(first.teacherPath);
+  selection.VariantsChange("2");
   const RunResult second = Run();
-  EXPECT_EQ(first.studentPath, second.studentPath);
-  EXPECT_NE(FileBytes(second.teacherPath), firstTeacher);
-  std::size_t files = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir / "gen"))
-    ++files;
-  EXPECT_EQ(files, 2U);
+  EXPECT_EQ(second.studentPath, dir / "gen" / "ajobs_10.12.2016_17_09_2.txt");
+  EXPECT_EQ(second.teacherPath, dir / "gen" / "ajobt_10.12.2016_17_09_2.txt");
+  EXPECT_EQ(FileBytes(first.teacherPath), firstTeacher);
+  EXPECT_EQ(WorksheetLines(second.studentPath).size(), 5U);
+  EXPECT_EQ(WorksheetLines(second.teacherPath).size(), 5U);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "gen"), {}), 4);
 }
 
 TEST_F(MainRunTest, SameSeedSameFiles) {
@@ -144,14 +145,14 @@ TEST_F(MainRunTest, MissingGenFolderIsAnInvalidFilenameAndCreatesNothing) {
   EXPECT_TRUE(std::filesystem::is_empty(dir));
 }
 
-TEST_F(MainRunTest, ReadOnlyTeacherFileIsAccessDeniedAndTheStudentFileIsKept) {
-  std::filesystem::permissions(dir, std::filesystem::perms::all);
-  std::filesystem::permissions(dir / "gen", std::filesystem::perms::all);
+TEST_F(MainRunTest, AReadOnlyGenFolderIsAccessDeniedAndItsFilesStayAsTheyWere) {
   const auto teacher = dir / "gen" / "ajobt_10.12.2016_17_09.txt";
   std::ofstream(teacher) << "old answers";
-  std::filesystem::permissions(teacher, std::filesystem::perms::owner_read |
-                                            std::filesystem::perms::group_read |
-                                            std::filesystem::perms::others_read);
+  std::filesystem::permissions(dir, std::filesystem::perms::all);
+  std::filesystem::permissions(dir / "gen", std::filesystem::perms::owner_read |
+                                                std::filesystem::perms::owner_exec |
+                                                std::filesystem::perms::others_read |
+                                                std::filesystem::perms::others_exec);
   Count(1, "2");
   selection.VariantsChange("1");
   const int code = testing::RunUnprivileged([&] {
@@ -162,11 +163,10 @@ TEST_F(MainRunTest, ReadOnlyTeacherFileIsAccessDeniedAndTheStudentFileIsKept) {
       return e.BoxText() == "File access denied." ? e.code() : 1;
     }
   });
+  std::filesystem::permissions(dir / "gen", std::filesystem::perms::all);
   EXPECT_EQ(code, 5);
   EXPECT_EQ(FileBytes(teacher), "old answers");
-  // The student file was created before the teacher file failed; it is kept, still empty.
-  EXPECT_TRUE(std::filesystem::exists(dir / "gen" / "ajobs_10.12.2016_17_09.txt"));
-  EXPECT_EQ(FileBytes(dir / "gen" / "ajobs_10.12.2016_17_09.txt"), "");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "gen"), {}), 1);
 }
 
 TEST_F(MainRunTest, AStoppedRunLeavesTheSameWholeVariantsInBothFiles) {

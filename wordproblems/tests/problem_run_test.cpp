@@ -269,22 +269,25 @@ TEST_F(ProblemRunFiles, VariantsAreReadOnceFromTheBoxText) {
   EXPECT_EQ(WorksheetLines(StudentPath()), (Lines{"10.12.2016 17:09:42", "Вариант № 1", " ",
                                                   "Вариант № 2", " ", "Вариант № 3", " "}));
   for (const char* box : {"", "0", "-2", "abc"}) {
-    RunProblemWorksheet(m, box, dir, kExampleRun);
-    EXPECT_EQ(WorksheetLines(TeacherPath()), Lines{"10.12.2016 17:09:42"}) << box;
+    const auto teacher = RunProblemWorksheet(m, box, dir, kExampleRun).teacherPath;
+    EXPECT_EQ(WorksheetLines(teacher), Lines{"10.12.2016 17:09:42"}) << box;
   }
 }
 
-TEST_F(ProblemRunFiles, SecondRunInTheSameMinuteReplacesTheFirstAndRestartsTheAnimation) {
+TEST_F(ProblemRunFiles, SecondRunInTheSameMinuteKeepsTheFirstAndRestartsTheAnimation) {
   Pcg32 random(5);
   ProblemModule m(random);
   ToggleSelected(m, kZ16);
   RunProblemWorksheet(m, "2", dir, kExampleRun);
   AnimationTick(m);
   AnimationTick(m);
-  RunProblemWorksheet(m, "1", dir, kExampleRun);
-  EXPECT_EQ(WorksheetLines(StudentPath()).size(), 5u);
+  const ProblemRunResult second = RunProblemWorksheet(m, "1", dir, kExampleRun);
+  EXPECT_EQ(second.studentPath, dir / "gen" / "zjobs_10.12.2016_17_09_2.txt");
+  EXPECT_EQ(second.teacherPath, dir / "gen" / "zjobt_10.12.2016_17_09_2.txt");
+  EXPECT_EQ(WorksheetLines(StudentPath()).size(), 9u);
+  EXPECT_EQ(WorksheetLines(second.studentPath).size(), 5u);
   EXPECT_EQ(m.AnimationStep, kFirstAnimationStep);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "gen"), {}), 2);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "gen"), {}), 4);
 }
 
 TEST_F(ProblemRunFiles, AStoppedRunKeepsWholeVariantsAndStartsNoAnimation) {

@@ -48,6 +48,30 @@ TEST(OpenWorksheetFiles, NamesTheFilesByDateAndMinuteAndStampsThem) {
   EXPECT_EQ(FileBytes(pair->teacherPath()), "10.12.2016 17:09:42\r\n");
 }
 
+TEST(OpenWorksheetFiles, PairsOfTheSameMinuteAreNumberedAndNothingIsReplaced) {
+  const auto dir = FreshWorkdir("numbered");
+  const auto gen = dir / "gen";
+  auto first = OpenWorksheetFiles(dir, "gen\\ajobs_", "gen\\ajobt_", kExampleRun);
+  first->Files().StudentFile.WriteLine("first");
+  first->Close();
+  // A teacher name taken by another file, and a PDF left without its text file, take their
+  // numbers too: the student and the teacher file always share one.
+  std::ofstream(gen / "ajobt_10.12.2016_17_09_2.txt") << "kept";
+  std::ofstream(gen / "ajobs_10.12.2016_17_09_3.pdf") << "kept";
+  auto second = OpenWorksheetFiles(dir, "gen\\ajobs_", "gen\\ajobt_", kExampleRun);
+  second->Close();
+  EXPECT_EQ(second->studentPath(), gen / "ajobs_10.12.2016_17_09_4.txt");
+  EXPECT_EQ(second->teacherPath(), gen / "ajobt_10.12.2016_17_09_4.txt");
+  auto third = OpenWorksheetFiles(dir, "gen\\ajobs_", "gen\\ajobt_", kExampleRun);
+  third->Close();
+  EXPECT_EQ(third->studentPath(), gen / "ajobs_10.12.2016_17_09_5.txt");
+  EXPECT_EQ(FileBytes(gen / "ajobs_10.12.2016_17_09.txt"), "10.12.2016 17:09:42\r\nfirst\r\n");
+  EXPECT_EQ(FileBytes(gen / "ajobt_10.12.2016_17_09_2.txt"), "kept");
+  EXPECT_FALSE(std::filesystem::exists(gen / "ajobs_10.12.2016_17_09_2.txt"));
+  EXPECT_EQ(FileBytes(gen / "ajobs_10.12.2016_17_09_3.pdf"), "kept");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(gen), {}), 8);
+}
+
 TEST(OpenWorksheetFiles, MissingGenFolderCreatesNothing) {
   const auto dir = FreshWorkdir("nogen", false);
   try {
