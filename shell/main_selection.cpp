@@ -31,6 +31,7 @@ MainSelection::MainSelection(MainModule& module) : module_(module) {
 
 void MainSelection::Reset() {
   countBoxEnabled_.fill(false);
+  for (std::string& text : countTexts_) text.clear();
   variantsText_.clear();
   module_.VariantCount = 0;
   module_.TaskCount.fill(0);
@@ -46,10 +47,31 @@ bool MainSelection::CountBoxEnabled(int taskNumber) const {
 }
 
 void MainSelection::CountBoxChange(int taskNumber, std::string_view text) {
+  countTexts_[Slot(taskNumber)] = text;
   module_.TaskCount[Slot(taskNumber)] = ReadCount(text);
   if (taskNumber == kFractionsOfThirdKindDivision) module_.WidePrimes = true;
   for (int t : kTypesStartingFractionLevel)
     if (taskNumber == t) module_.FractionLevel = 1;
+}
+
+const std::string& MainSelection::CountText(int taskNumber) const {
+  return countTexts_[Slot(taskNumber)];
+}
+
+std::int32_t MainSelection::Level(OptionGroup group) const {
+  switch (group) {
+    case OptionGroup::Gcd:
+      return module_.GcdLevel;
+    case OptionGroup::Fraction:
+      return module_.FractionLevel;
+    case OptionGroup::MulDiv:
+      return module_.MulDivLevel;
+    case OptionGroup::Mixed:
+      return module_.MixedLevel;
+    case OptionGroup::MixedMulDiv:
+      return module_.MixedMulDivLevel;
+  }
+  return 0;
 }
 
 void MainSelection::VariantsChange(std::string_view text) {

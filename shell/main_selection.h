@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,7 +37,7 @@ class MainSelection {
  public:
   explicit MainSelection(MainModule& module);
 
-  // Start-up: every count box disabled and every count 0, no variants, WidePrimes cleared.
+  // Start-up: every count box disabled, empty and 0, no variants, WidePrimes cleared.
   void Reset();
 
   // A type's check box enables its count box, once and for good.
@@ -46,17 +47,23 @@ class MainSelection {
   void CountBoxChange(int taskNumber, std::string_view text);
   // Every change of the variants box.
   void VariantsChange(std::string_view text);
-  // The k-th button (1-based) of a radio group.
+  // The k-th button (1-based) of a radio group; 0 leaves the group as if none had been clicked.
   void RadioButtonClick(OptionGroup group, int k);
   // RadioButtonN of the window, 1..18.
   void RadioButtonClick(int radioButton);
 
   const std::string& VariantsText() const { return variantsText_; }
+  // The text of a type's count box as last changed; empty until then.
+  const std::string& CountText(int taskNumber) const;
+  // The option a radio group has set: 0 until one of its buttons is clicked, or a box sets it.
+  std::int32_t Level(OptionGroup group) const;
   MainModule& module() { return module_; }
+  const MainModule& module() const { return module_; }
 
  private:
   MainModule& module_;
   std::array<bool, kTaskKindCount> countBoxEnabled_{};
+  std::array<std::string, kTaskKindCount> countTexts_{};
   std::string variantsText_;
 };
 
