@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "sheet/print_layout.h"
+
 namespace mathsheets::cli {
 
 using Arguments = std::vector<std::string_view>;
@@ -30,10 +32,15 @@ int ListProblemsCommand(const Arguments& args);
 int ProblemsCommand(const Arguments& args);
 int PreviewCommand(const Arguments& args);
 
-// "pdf FILE.txt... [--out FILE.pdf]": the PDF of each worksheet file, beside it by default.
+// The choices of a printed sheet: "--per-page auto|1|2|4", "--columns auto|1|2|3", "--large",
+// "--no-key", "--paper a4|a5". True when args[i] was one of them (and its value is consumed).
+bool ParsePrintOption(const Arguments& args, std::size_t& i, sheet::PrintLayout& layout);
+
+// "pdf STUDENT.txt [TEACHER.txt] [--out-dir DIR]": the typeset sheets of a pair, beside the files
+// by default; the teacher file is found beside the student file by its name.
 int PdfCommand(const Arguments& args);
 // "--pdf" of a run: the PDFs of both files beside them, their paths printed student first.
-int WriteRunPdfs(const std::filesystem::path& studentFile,
-                 const std::filesystem::path& teacherFile);
+int WriteRunPdfs(const std::filesystem::path& studentFile, const std::filesystem::path& teacherFile,
+                 const sheet::PrintLayout& layout);
 
 }  // namespace mathsheets::cli

@@ -63,6 +63,7 @@ int MainCommand(const Arguments& args) {
   MainSelection selection(module);
   std::filesystem::path dir = ".";
   bool pdf = false;
+  sheet::PrintLayout layout;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view option = args[i];
     if (option == "--dir") {
@@ -93,6 +94,7 @@ int MainCommand(const Arguments& args) {
       selection.RadioButtonClick(*group, ParseWhole(k, 1, info.buttons, "the radio button"));
     } else if (option == "--pdf") {
       pdf = true;
+    } else if (ParsePrintOption(args, i, layout)) {
     } else {
       throw UsageError{"unknown option " + std::string(option)};
     }
@@ -103,7 +105,8 @@ int MainCommand(const Arguments& args) {
         RunMainWorksheet(selection, dir, CurrentLocalDateTime(), control.Hook());
     const int code = control.Report(result, std::cout);
     // A run stopped by a signal ends there; only a whole run is also printed.
-    if (code == kExitSuccess && pdf) return WriteRunPdfs(result.studentPath, result.teacherPath);
+    if (code == kExitSuccess && pdf)
+      return WriteRunPdfs(result.studentPath, result.teacherPath, layout);
     return code;
   } catch (const IoError& e) {
     std::cerr << e.BoxText() << '\n';

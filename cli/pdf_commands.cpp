@@ -1,3 +1,7 @@
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -12,58 +16,134 @@ namespace mathsheets::cli {
 
 namespace {
 
-bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
-  std::error_code ignored;
-  return std::filesystem::weakly_canonical(a, ignored) ==
-         std::filesystem::weakly_canonical(b, ignored);
+constexpr std::array<int, 2> kStopSignals = {SIGINT, SIGTERM};
+volatile std::sig_atomic_t pdfStopSignal = 0;
+
+extern "C" void RecordPdfStop(int signal) {
+  pdfStopSignal = signal;
+}
+
+// While it lives, SIGINT and SIGTERM stop the PDFs after the page being painted, leaving none;
+// on a terminal, a line "Страниц PDF: N из M" shows how far they are.
+class PdfControl {
+ public:
+  PdfControl() : showProgress_(isatty(STDERR_FILENO) == 1) {
+    pdfStopSignal = 0;
+    struct sigaction action {};
+    action.sa_handler = RecordPdfStop;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (std::size_t i = 0; i < kStopSignals.size(); ++i)
+      sigaction(kStopSignals[i], &action, &previous_[i]);
+  }
+  ~PdfControl() {
+    EndLine();
+    for (std::size_t i = 0; i < kStopSignals.size(); ++i)
+      sigaction(kStopSignals[i], &previous_[i], nullptr);
+  }
+  PdfControl(const PdfControl&) = delete;
+  PdfControl& operator=(const PdfControl&) = delete;
+
+  pdf::PdfProgress Hook() {
+    return [this](int done, int total) {
+      const auto now = std::chrono::steady_clock::now();
+      if (showProgress_ && (done == total || now - shown_ > std::chrono::milliseconds(100))) {
+        std::cerr << "\rСтраниц PDF: " << done << " из " << total << std::flush;
+        shown_ = now;
+        lineShown_ = true;
+      }
+      return pdfStopSignal == 0;
+    };
+  }
+
+  void EndLine() {
+    if (lineShown_) std::cerr << '\n';
+    lineShown_ = false;
+  }
+
+  int Stopped() {
+    EndLine();
+    std::cerr << "mathsheets-cli: stopped, no PDF written\n";
+    return 128 + pdfStopSignal;
+  }
+
+ private:
+  bool showProgress_;
+  std::chrono::steady_clock::time_point shown_{};
+  bool lineShown_ = false;
+  std::array<struct sigaction, 2> previous_{};
+};
+
+int Report(const pdf::PdfPair& pair, PdfControl& control) {
+  if (pair.stopped) return control.Stopped();
+  control.EndLine();
+  std::cout << pair.studentPdf.string() << '\n';
+  if (!pair.teacherPdf.empty()) std::cout << pair.teacherPdf.string() << '\n';
+  return kExitSuccess;
 }
 
 }  // namespace
 
 int PdfCommand(const Arguments& args) {
   std::vector<std::filesystem::path> inputs;
-  std::optional<std::filesystem::path> out;
+  std::filesystem::path outDir;
+  sheet::PrintLayout layout;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--out") {
-      if (i + 1 >= args.size()) throw UsageError{"--out needs a value"};
-      out = std::filesystem::path(std::string(args[++i]));
+    if (args[i] == "--out-dir") {
+      if (i + 1 >= args.size()) throw UsageError{"--out-dir needs a value"};
+      outDir = std::filesystem::path(std::string(args[++i]));
+    } else if (ParsePrintOption(args, i, layout)) {
     } else if (args[i].starts_with("--")) {
       throw UsageError{"unknown option " + std::string(args[i])};
     } else {
       inputs.emplace_back(std::string(args[i]));
     }
   }
-  if (inputs.empty()) throw UsageError{"pdf needs at least one worksheet file"};
-  if (out && inputs.size() > 1) throw UsageError{"--out names the PDF of one input file only"};
-  for (const auto& input : inputs)
-    if (SameFile(input, out.value_or(pdf::PdfPathFor(input))))
-      throw UsageError{"the PDF of " + input.string() + " would replace the file itself"};
-
-  const pdf::HeadlessGui gui;
-  const pdf::WorksheetPdfWriter writer;
-  int exitCode = kExitSuccess;
-  for (const auto& input : inputs) {
-    const std::filesystem::path target = out.value_or(pdf::PdfPathFor(input));
-    try {
-      writer.Write(input, target);
-      std::cout << target.string() << '\n';
-    } catch (const IoError& e) {
-      std::cerr << "mathsheets-cli: " << input.string() << " -> " << target.string() << ": "
-                << e.BoxText() << '\n';
-      exitCode = kExitIoError;
+  if (inputs.empty()) throw UsageError{"pdf needs a student file"};
+  if (inputs.size() > 2) throw UsageError{"pdf takes a student file and its teacher file"};
+  std::filesystem::path student = inputs[0];
+  std::optional<std::filesystem::path> teacher;
+  if (inputs.size() == 2) {
+    teacher = inputs[1];
+  } else {
+    // The other file of the pair, beside it by its name, when it is there.
+    const std::optional<std::filesystem::path> twin = pdf::TwinFileOf(student);
+    std::error_code ignored;
+    if (twin && std::filesystem::is_regular_file(*twin, ignored)) {
+      teacher = *twin;
+      if (pdf::IsTeacherFileName(student)) std::swap(student, *teacher);
     }
   }
-  return exitCode;
+  for (const auto& input : inputs) {
+    std::error_code ignored;
+    const std::filesystem::path target =
+        outDir.empty() ? pdf::PdfPathFor(input) : outDir / pdf::PdfPathFor(input).filename();
+    if (std::filesystem::weakly_canonical(input, ignored) ==
+        std::filesystem::weakly_canonical(target, ignored))
+      throw UsageError{"the PDF of " + input.string() + " would replace the file itself"};
+  }
+
+  const pdf::HeadlessGui gui;
+  PdfControl control;
+  try {
+    return Report(pdf::WriteWorksheetPdfs(student, teacher, layout, outDir, control.Hook()),
+                  control);
+  } catch (const IoError& e) {
+    control.EndLine();
+    std::cerr << "mathsheets-cli: " << e.BoxText() << '\n';
+    return kExitIoError;
+  }
 }
 
-int WriteRunPdfs(const std::filesystem::path& studentFile,
-                 const std::filesystem::path& teacherFile) {
+int WriteRunPdfs(const std::filesystem::path& studentFile, const std::filesystem::path& teacherFile,
+                 const sheet::PrintLayout& layout) {
   const pdf::HeadlessGui gui;
+  PdfControl control;
   try {
-    const pdf::PdfPair pair = pdf::WriteWorksheetPdfPair(studentFile, teacherFile);
-    std::cout << pair.studentPdf.string() << '\n' << pair.teacherPdf.string() << '\n';
-    return kExitSuccess;
+    return Report(pdf::WriteWorksheetPdfPair(studentFile, teacherFile, layout, control.Hook()),
+                  control);
   } catch (const IoError& e) {
+    control.EndLine();
     std::cerr << e.BoxText() << '\n';
     return kExitIoError;
   }

@@ -11,7 +11,8 @@ int PdfCommand(const Arguments&) {
   throw UsageError{kNoPdf};
 }
 
-int WriteRunPdfs(const std::filesystem::path&, const std::filesystem::path&) {
+int WriteRunPdfs(const std::filesystem::path&, const std::filesystem::path&,
+                 const sheet::PrintLayout&) {
   throw UsageError{kNoPdf};
 }
 

@@ -71,6 +71,7 @@ int ProblemsCommand(const Arguments& args) {
   ProblemModule module(random);
   std::filesystem::path dir = ".";
   bool pdf = false;
+  sheet::PrintLayout layout;
   std::string variants;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view option = args[i];
@@ -89,6 +90,7 @@ int ProblemsCommand(const Arguments& args) {
       }
     } else if (option == "--pdf") {
       pdf = true;
+    } else if (ParsePrintOption(args, i, layout)) {
     } else {
       throw UsageError{"unknown option " + std::string(option)};
     }
@@ -99,7 +101,8 @@ int ProblemsCommand(const Arguments& args) {
         RunProblemWorksheet(module, variants, dir, CurrentLocalDateTime(), control.Hook());
     const int code = control.Report(result, std::cout);
     // A run stopped by a signal ends there; only a whole run is also printed.
-    if (code == kExitSuccess && pdf) return WriteRunPdfs(result.studentPath, result.teacherPath);
+    if (code == kExitSuccess && pdf)
+      return WriteRunPdfs(result.studentPath, result.teacherPath, layout);
     return code;
   } catch (const IoError& e) {
     std::cerr << e.BoxText() << '\n';

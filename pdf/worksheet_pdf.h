@@ -1,41 +1,58 @@
 #pragma once
 
-#include <QFont>
 #include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "common/io_error.h"
+#include "sheet/print_layout.h"
 
 namespace mathsheets::pdf {
 
 // The PDF beside a worksheet file: the same name with ".pdf" in place of its extension.
 std::filesystem::path PdfPathFor(const std::filesystem::path& textFile);
 
-// Turns worksheet text files into print-ready PDFs: A4 portrait, a fixed-pitch font embedded in
-// the file, the stamp line and "стр. N из M" at the top of every page, every variant on a new
-// page. Needs a QGuiApplication (or QApplication) while it lives.
-class WorksheetPdfWriter {
- public:
-  // Loads the fixed-pitch font from its file, so every machine prints with the same glyphs.
-  WorksheetPdfWriter();
-  ~WorksheetPdfWriter();
-  WorksheetPdfWriter(const WorksheetPdfWriter&) = delete;
-  WorksheetPdfWriter& operator=(const WorksheetPdfWriter&) = delete;
+// The teacher's file of a student's file by its name, ajobs_ → ajobt_, zjobs_ → zjobt_, and back;
+// nothing when the name is neither.
+std::optional<std::filesystem::path> TwinFileOf(const std::filesystem::path& file);
+bool IsTeacherFileName(const std::filesystem::path& file);
 
-  // Throws IoError when the text file cannot be read or the PDF cannot be written; a text file
-  // that was read is never changed.
-  void Write(const std::filesystem::path& textFile, const std::filesystem::path& pdfFile) const;
+// A failed read or write of one of the files, its path in the message.
+class PdfFileError : public IoError {
+ public:
+  PdfFileError(const IoError& error, const std::filesystem::path& file);
+  const char* what() const noexcept override { return message_.c_str(); }
 
  private:
-  std::vector<int> fontIds_;
-  QFont regular_;
-  QFont bold_;
+  std::string message_;
 };
+
+// Told after every page painted, `done` of `total` pages of both PDFs; answers false to stop.
+using PdfProgress = std::function<bool(int done, int total)>;
 
 struct PdfPair {
   std::filesystem::path studentPdf;
-  std::filesystem::path teacherPdf;
+  std::filesystem::path teacherPdf;  // empty when only the student's sheet was made
+  int studentPages = 0;
+  int teacherPages = 0;
+  bool stopped = false;  // by `progress`: neither PDF nor any temporary file is left
 };
 
-// The PDFs of one run's two files, beside them, student first. Throws IoError.
+// The typeset sheets of a pair of worksheet files: the pupil's, with blanks for the answers, and
+// the teacher's, the same pages with the answers filled in and the answer key at the end. Both
+// PDFs go into `outDir` (beside the files when empty) under the files' names with ".pdf"; each is
+// written under a temporary name and renamed when whole. Without a teacher file only the pupil's
+// sheet is made, with a blank after each "=". Throws PdfFileError. Needs a QGuiApplication.
+PdfPair WriteWorksheetPdfs(const std::filesystem::path& studentFile,
+                           const std::optional<std::filesystem::path>& teacherFile,
+                           const sheet::PrintLayout& layout = {},
+                           const std::filesystem::path& outDir = {},
+                           const PdfProgress& progress = {});
+
+// The PDFs of one run's two files, beside them.
 PdfPair WriteWorksheetPdfPair(const std::filesystem::path& studentFile,
-                              const std::filesystem::path& teacherFile);
+                              const std::filesystem::path& teacherFile,
+                              const sheet::PrintLayout& layout = {},
+                              const PdfProgress& progress = {});
 
 }  // namespace mathsheets::pdf

@@ -1,0 +1,112 @@
+// PDF pages a second: a class set (30 variants of 16 types, two of each) and a large run
+// (3,000 variants of the same), student and teacher sheets of each. The worksheet files are
+// written first and not timed; every figure is the best of a few repetitions.
+//
+//   mathsheets-pdf-bench [LARGE_VARIANTS [REPETITIONS]]
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+
+#include "common/random.h"
+#include "pdf/headless_gui.h"
+#include "pdf/worksheet_pdf.h"
+#include "shell/catalog.h"
+#include "shell/main_run.h"
+
+namespace {
+
+using namespace mathsheets;
+using Clock = std::chrono::steady_clock;
+
+// Drills, decimals, means, percents, expressions, equations, fractions of every layout,
+// divisibility, signed numbers, literal expressions, Roman numerals and named quantities.
+constexpr std::array<int, 16> kTypes = {1,  7,  11, 15, 21, 24, 30, 32,
+                                        34, 40, 44, 50, 54, 70, 76, 81};
+
+long PeakKilobytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+// The pages of a PDF: its page objects.
+int PageCount(const std::filesystem::path& pdf) {
+  std::ifstream in(pdf, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  int pages = 0;
+  constexpr std::string_view kPage = "/Type /Page";
+  for (std::size_t at = bytes.find(kPage); at != std::string::npos;
+       at = bytes.find(kPage, at + 1)) {
+    const char next = at + kPage.size() < bytes.size() ? bytes[at + kPage.size()] : ' ';
+    if (next != 's') ++pages;
+  }
+  return pages;
+}
+
+RunResult WriteFiles(int variants, const std::filesystem::path& dir) {
+  Pcg32 random(1);
+  MainModule module(random);
+  MainSelection selection(module);
+  for (const int type : kTypes) {
+    selection.CheckBoxClick(type);
+    selection.CountBoxChange(type, "2");
+  }
+  selection.VariantsChange(std::to_string(variants));
+  return RunMainWorksheet(selection, dir, CurrentLocalDateTime());
+}
+
+void Bench(std::string_view what, int variants, int repetitions, const std::filesystem::path& dir) {
+  const RunResult files = WriteFiles(variants, dir);
+  double best = 1e300;
+  pdf::PdfPair pair;
+  for (int i = 0; i < repetitions; ++i) {
+    const auto start = Clock::now();
+    pair = pdf::WriteWorksheetPdfPair(files.studentPath, files.teacherPath);
+    best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
+  }
+  const int pages = PageCount(pair.studentPdf) + PageCount(pair.teacherPdf);
+  std::printf("%.*s, %d variants: %d pages (%d + %d) in %.3f s, %.0f pages/s\n",
+              static_cast<int>(what.size()), what.data(), variants, pages,
+              PageCount(pair.studentPdf), PageCount(pair.teacherPdf), best,
+              static_cast<double>(pages) / best);
+}
+
+int PositiveArgument(int argc, char** argv, int at, int fallback) {
+  if (argc <= at) return fallback;
+  const std::string_view text = argv[at];
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || value < 1) {
+    std::fprintf(stderr, "usage: mathsheets-pdf-bench [LARGE_VARIANTS [REPETITIONS]]\n");
+    std::exit(2);
+  }
+  return value;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int large = PositiveArgument(argc, argv, 1, 3000);
+  const int repetitions = PositiveArgument(argc, argv, 2, 3);
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "mathsheets_pdf_bench";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir / "gen");
+  const pdf::HeadlessGui gui;
+  Bench("class set", 30, repetitions, dir);
+  const long afterClassSet = PeakKilobytes();
+  Bench("large run", large, repetitions, dir);
+  std::printf("peak memory: %ld kB after the class set, %ld kB after the large run\n",
+              afterClassSet, PeakKilobytes());
+  std::filesystem::remove_all(dir);
+  return 0;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "pdf/sheet_layout.h"
+
+namespace mathsheets::pdf {
+
+// The faces of a sheet, loaded from their files so that every machine prints the same glyphs
+// (and a PDF embeds them), and their widths for the layout. Needs a QGuiApplication while it
+// lives.
+class SheetFonts {
+ public:
+  SheetFonts();
+  ~SheetFonts();
+  SheetFonts(const SheetFonts&) = delete;
+  SheetFonts& operator=(const SheetFonts&) = delete;
+
+  const TextMeasure& Measure() const;
+  const QFont& FontOf(Face face) const { return fonts_[static_cast<std::size_t>(face)]; }
+
+ private:
+  class Widths;
+  std::vector<int> fontIds_;
+  std::array<QFont, kFaceCount> fonts_;
+  std::unique_ptr<Widths> widths_;
+};
+
+// Paints one page of a sheet on `painter`, whose device has `unitsPerPoint` units a point: the
+// same code for a PDF and for a printer.
+void PaintPage(QPainter& painter, const PageOps& page, const SheetFonts& fonts,
+               double unitsPerPoint);
+
+}  // namespace mathsheets::pdf
