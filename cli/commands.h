@@ -7,7 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "common/random.h"
+#include "sets/worksheet_set.h"
 #include "sheet/print_layout.h"
+#include "shell/main_selection.h"
+#include "wordproblems/problem_module.h"
 
 namespace mathsheets::cli {
 
@@ -31,6 +35,24 @@ int MainCommand(const Arguments& args);
 int ListProblemsCommand(const Arguments& args);
 int ProblemsCommand(const Arguments& args);
 int PreviewCommand(const Arguments& args);
+
+// "run FILE.mathsheet [--dir DIR] [--pdf]": the run a saved set describes, with its seed.
+int RunCommand(const Arguments& args);
+
+// The seed of a run: the one given, or one drawn from the clock; either way the run is seeded
+// with it, so that the set it saves makes the same files again.
+std::uint32_t RunSeed(const std::optional<std::uint32_t>& given);
+
+// "--save-set FILE": writes `set`; returns 0, or 1 after telling why on standard error.
+int SaveSet(const std::filesystem::path& file, const sets::WorksheetSet& set);
+
+// The run of the main window or of the word-problem window, seeded with `seed`: prints both paths,
+// and those of the PDFs with `pdf`; returns the exit code.
+int RunMainSelection(MainSelection& selection, Pcg32& random, std::uint32_t seed,
+                     const std::filesystem::path& dir, bool pdf, const sheet::PrintLayout& layout);
+int RunProblemSelection(ProblemModule& module, Pcg32& random, std::uint32_t seed,
+                        std::string_view variants, const std::filesystem::path& dir, bool pdf,
+                        const sheet::PrintLayout& layout);
 
 // The choices of a printed sheet: "--per-page auto|1|2|4", "--columns auto|1|2|3", "--large",
 // "--no-key", "--paper a4|a5". True when args[i] was one of them (and its value is consumed).

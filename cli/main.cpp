@@ -9,10 +9,11 @@ namespace {
 constexpr std::string_view kUsage = R"(usage:
   mathsheets-cli list
       the 115 types in run order: number, a tab, caption
-  mathsheets-cli main [--dir DIR] [--seed N] [--variants TEXT] [--count NO=TEXT]... [--level GROUP=K]... [--pdf]
+  mathsheets-cli main [--dir DIR] [--seed N] [--variants TEXT] [--count NO=TEXT]... [--level GROUP=K]... [--pdf] [--save-set FILE]
       one run of the main window; prints the student file's path, then the teacher file's
       --dir DIR        working folder; the files go to DIR/gen (default: the current folder)
       --seed N         seed the generator with N (0..4294967295) instead of the clock
+      --save-set FILE  also save the set of this run, with its seed, to FILE (FILE.mathsheet)
       --variants TEXT  the text typed into the variants box
       --count NO=TEXT  the text typed into the count box of type NO (1..115); may repeat
       --level GROUP=K  a click on the K-th radio button of GROUP: gcd, fraction, muldiv, mixed,
@@ -20,8 +21,10 @@ constexpr std::string_view kUsage = R"(usage:
       --pdf            also the PDF of each file, beside it; their paths follow the two above
   mathsheets-cli list-problems
       the 230 word problems in Index order: Index, a tab, caption
-  mathsheets-cli problems [--dir DIR] [--seed N] [--variants TEXT] [--select CAPTION[,CAPTION...]] [--pdf]
+  mathsheets-cli problems [--dir DIR] [--seed N] [--variants TEXT] [--select CAPTION[,CAPTION...]] [--pdf] [--save-set FILE]
       one run of the word-problem window with those problems ticked
+  mathsheets-cli run FILE.mathsheet [--dir DIR] [--pdf]
+      the run of a saved set, with its seed: the same files as the run that saved it
   mathsheets-cli preview CAPTION [--seed N]
       the preview lines of one fresh instance of a word problem
   mathsheets-cli pdf FILE.txt... [--out FILE.pdf]
@@ -46,6 +49,7 @@ int main(int argc, char** argv) {
     if (command == "list-problems") return ListProblemsCommand(args);
     if (command == "problems") return ProblemsCommand(args);
     if (command == "preview") return PreviewCommand(args);
+    if (command == "run") return RunCommand(args);
     if (command == "pdf") return PdfCommand(args);
     if (command == "--help" || command == "help") {
       std::cout << kUsage;

@@ -9,6 +9,8 @@
 #include "common/random.h"
 #include "generators/registry.h"
 #include "run_control.h"
+#include "sets/set_file.h"
+#include "sets/set_selection.h"
 #include "shell/catalog.h"
 #include "shell/main_run.h"
 #include "shell/main_selection.h"
@@ -56,12 +58,45 @@ int ListCommand(const Arguments& args) {
   return kExitSuccess;
 }
 
+std::uint32_t RunSeed(const std::optional<std::uint32_t>& given) {
+  return given ? *given : sets::ClockSeed();
+}
+
+int SaveSet(const std::filesystem::path& file, const sets::WorksheetSet& set) {
+  try {
+    sets::WriteSetFile(file, set);
+    return kExitSuccess;
+  } catch (const IoError& e) {
+    std::cerr << "mathsheets-cli: " << file.string() << ": " << e.BoxText() << '\n';
+    return kExitIoError;
+  }
+}
+
+int RunMainSelection(MainSelection& selection, Pcg32& random, std::uint32_t seed,
+                     const std::filesystem::path& dir, bool pdf, const sheet::PrintLayout& layout) {
+  random.Seed(seed);
+  try {
+    RunControl control(std::cerr, isatty(STDERR_FILENO) == 1);
+    const RunResult result =
+        RunMainWorksheet(selection, dir, CurrentLocalDateTime(), control.Hook());
+    const int code = control.Report(result, std::cout);
+    // A run stopped by a signal ends there; only a whole run is also printed.
+    if (code == kExitSuccess && pdf)
+      return WriteRunPdfs(result.studentPath, result.teacherPath, layout);
+    return code;
+  } catch (const IoError& e) {
+    std::cerr << e.BoxText() << '\n';
+    return kExitIoError;
+  }
+}
+
 int MainCommand(const Arguments& args) {
   Pcg32 random;
-  random.Randomize();
   MainModule module(random);
   MainSelection selection(module);
   std::filesystem::path dir = ".";
+  std::optional<std::uint32_t> seed;
+  std::optional<std::filesystem::path> saveSet;
   bool pdf = false;
   sheet::PrintLayout layout;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -70,10 +105,11 @@ int MainCommand(const Arguments& args) {
       dir = std::filesystem::path(std::string(NextValue(args, i)));
     } else if (option == "--seed") {
       const std::string_view text = NextValue(args, i);
-      const auto seed = ParseSeed(text);
+      seed = ParseSeed(text);
       if (!seed)
         throw UsageError{"--seed takes a whole number 0..4294967295, got " + std::string(text)};
-      random.Seed(*seed);
+    } else if (option == "--save-set") {
+      saveSet = std::filesystem::path(std::string(NextValue(args, i)));
     } else if (option == "--variants") {
       selection.VariantsChange(NextValue(args, i));
     } else if (option == "--count") {
@@ -99,19 +135,14 @@ int MainCommand(const Arguments& args) {
       throw UsageError{"unknown option " + std::string(option)};
     }
   }
-  try {
-    RunControl control(std::cerr, isatty(STDERR_FILENO) == 1);
-    const RunResult result =
-        RunMainWorksheet(selection, dir, CurrentLocalDateTime(), control.Hook());
-    const int code = control.Report(result, std::cout);
-    // A run stopped by a signal ends there; only a whole run is also printed.
-    if (code == kExitSuccess && pdf)
-      return WriteRunPdfs(result.studentPath, result.teacherPath, layout);
-    return code;
-  } catch (const IoError& e) {
-    std::cerr << e.BoxText() << '\n';
-    return kExitIoError;
+  const std::uint32_t runSeed = RunSeed(seed);
+  if (saveSet) {
+    sets::WorksheetSet set = sets::MainSetOf(selection);
+    set.seed = runSeed;
+    set.layout = layout;
+    if (const int code = SaveSet(*saveSet, set); code != kExitSuccess) return code;
   }
+  return RunMainSelection(selection, random, runSeed, dir, pdf, layout);
 }
 
 }  // namespace mathsheets::cli

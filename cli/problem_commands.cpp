@@ -11,6 +11,7 @@
 #include "common/io_error.h"
 #include "common/random.h"
 #include "run_control.h"
+#include "sets/set_selection.h"
 #include "wordproblems/problem_catalog.h"
 #include "wordproblems/problem_run.h"
 #include "worksheet/worksheet_files.h"
@@ -24,11 +25,11 @@ std::string_view OptionValue(const Arguments& args, std::size_t& i) {
   return args[++i];
 }
 
-void SeedFrom(std::string_view text, Pcg32& random) {
+std::uint32_t SeedOf(std::string_view text) {
   const auto seed = ParseSeed(text);
   if (!seed)
     throw UsageError{"--seed takes a whole number 0..4294967295, got " + std::string(text)};
-  random.Seed(*seed);
+  return *seed;
 }
 
 int IndexOf(std::string_view caption) {
@@ -65,11 +66,31 @@ int ListProblemsCommand(const Arguments& args) {
   return kExitSuccess;
 }
 
+int RunProblemSelection(ProblemModule& module, Pcg32& random, std::uint32_t seed,
+                        std::string_view variants, const std::filesystem::path& dir, bool pdf,
+                        const sheet::PrintLayout& layout) {
+  random.Seed(seed);
+  try {
+    RunControl control(std::cerr, isatty(STDERR_FILENO) == 1);
+    const ProblemRunResult result =
+        RunProblemWorksheet(module, variants, dir, CurrentLocalDateTime(), control.Hook());
+    const int code = control.Report(result, std::cout);
+    // A run stopped by a signal ends there; only a whole run is also printed.
+    if (code == kExitSuccess && pdf)
+      return WriteRunPdfs(result.studentPath, result.teacherPath, layout);
+    return code;
+  } catch (const IoError& e) {
+    std::cerr << e.BoxText() << '\n';
+    return kExitIoError;
+  }
+}
+
 int ProblemsCommand(const Arguments& args) {
   Pcg32 random;
-  random.Randomize();
   ProblemModule module(random);
   std::filesystem::path dir = ".";
+  std::optional<std::uint32_t> seed;
+  std::optional<std::filesystem::path> saveSet;
   bool pdf = false;
   sheet::PrintLayout layout;
   std::string variants;
@@ -78,7 +99,9 @@ int ProblemsCommand(const Arguments& args) {
     if (option == "--dir") {
       dir = std::filesystem::path(std::string(OptionValue(args, i)));
     } else if (option == "--seed") {
-      SeedFrom(OptionValue(args, i), random);
+      seed = SeedOf(OptionValue(args, i));
+    } else if (option == "--save-set") {
+      saveSet = std::filesystem::path(std::string(OptionValue(args, i)));
     } else if (option == "--variants") {
       variants = std::string(OptionValue(args, i));
     } else if (option == "--select") {
@@ -95,19 +118,14 @@ int ProblemsCommand(const Arguments& args) {
       throw UsageError{"unknown option " + std::string(option)};
     }
   }
-  try {
-    RunControl control(std::cerr, isatty(STDERR_FILENO) == 1);
-    const ProblemRunResult result =
-        RunProblemWorksheet(module, variants, dir, CurrentLocalDateTime(), control.Hook());
-    const int code = control.Report(result, std::cout);
-    // A run stopped by a signal ends there; only a whole run is also printed.
-    if (code == kExitSuccess && pdf)
-      return WriteRunPdfs(result.studentPath, result.teacherPath, layout);
-    return code;
-  } catch (const IoError& e) {
-    std::cerr << e.BoxText() << '\n';
-    return kExitIoError;
+  const std::uint32_t runSeed = RunSeed(seed);
+  if (saveSet) {
+    sets::WorksheetSet set = sets::ProblemSetOf(module, variants);
+    set.seed = runSeed;
+    set.layout = layout;
+    if (const int code = SaveSet(*saveSet, set); code != kExitSuccess) return code;
   }
+  return RunProblemSelection(module, random, runSeed, variants, dir, pdf, layout);
 }
 
 int PreviewCommand(const Arguments& args) {
@@ -117,7 +135,7 @@ int PreviewCommand(const Arguments& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view option = args[i];
     if (option == "--seed") {
-      SeedFrom(OptionValue(args, i), random);
+      random.Seed(SeedOf(OptionValue(args, i)));
     } else if (!option.starts_with("--") && !index) {
       index = IndexOf(option);
     } else {

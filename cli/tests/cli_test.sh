@@ -102,6 +102,56 @@ for signal in INT TERM; do
   check "SIG$signal: nothing on stdout" test ! -s "$stop/out"
 done
 
+# Saved sets: a run seeded from the clock saves its seed, and running the set writes the same
+# files after the stamp line; a second run within the minute keeps the first pair and numbers its
+# own _2.
+same_after_stamp() { cmp -s <(tail -n +2 "$1") <(tail -n +2 "$2"); }
+mkdir -p "$work/set/gen" "$work/rerun/gen"
+for kind in main problems; do
+  if [ "$kind" = main ]; then
+    args=(main --variants 3 --count 1=4 --count 57=' 2x' --count 78=1 --level fraction=3)
+  else
+    args=(problems --variants 4 --select Z1,S5,B93)
+  fi
+  out=$("$cli" "${args[@]}" --dir "$work/set" --save-set "$work/$kind.mathsheet")
+  check "$kind --save-set saves one line with the seed"     grep -qxE "$kind\?seed=[0-9]+&variants=[34].*" "$work/$kind.mathsheet"
+  for attempt in 1 2 3; do  # again when the clock's minute turns between the two runs
+    rerun=$("$cli" run "$work/$kind.mathsheet" --dir "$work/rerun")
+    again=$("$cli" run "$work/$kind.mathsheet" --dir "$work/rerun")
+    [ "$(sed -n 1p <<<"$again")" = "$(sed -n 1p <<<"$rerun" | sed 's/\.txt$/_2.txt/')" ] && break
+    rm -f "$work"/rerun/gen/*
+  done
+  for line in 1 2; do
+    check "run $kind: file $line as the run that saved it" \
+      same_after_stamp "$(sed -n ${line}p <<<"$out")" "$(sed -n ${line}p <<<"$rerun")"
+    check "run $kind again in the minute: file $line numbered _2, both pairs whole" \
+      same_after_stamp "$(sed -n ${line}p <<<"$rerun")" "$(sed -n ${line}p <<<"$again")"
+  done
+  rm -f "$work"/rerun/gen/*
+done
+check "the main set holds the boxes as typed" \
+  grep -q '&count=1:4,57:%202x,78:1&level=fraction:3&wide=1$' "$work/main.mathsheet"
+
+head -c 70000 /dev/zero | tr '\0' 1 | sed 's/^/main?variants=/' > "$work/big.mathsheet"
+printf 'main?seed=7&count=1:5,4' > "$work/short.mathsheet"
+printf 'problems?select=Z1,Q7\n' > "$work/caption.mathsheet"
+printf 'main?seed=7&colour=red\n' > "$work/key.mathsheet"
+printf '\x89PNG\r\n' > "$work/picture.mathsheet"
+for bad in 'big:larger than 64 KB, not a set' 'short:"count=1:5,4": cut short' \
+  'caption:"select=Z1,Q7": no word problem Q7' 'key:"colour=red": unknown key "colour"' \
+  'picture:not a set: byte 1 is not URL-encoded text'; do
+  file="$work/${bad%%:*}.mathsheet"
+  err=$("$cli" run "$file" --dir "$work/rerun" 2>&1 >/dev/null)
+  rc=$?
+  check "a bad set (${bad%%:*}) exits 2" test "$rc" -eq 2
+  check "and names the file and the first bad item" \
+    grep -qF "mathsheets-cli: $file: ${bad#*:}" <<<"$err"
+done
+check "a bad set writes nothing" test -z "$(ls "$work/rerun/gen")"
+err=$("$cli" run "$work/missing.mathsheet" 2>&1)
+check "a missing set exits 1 with the file's name" \
+  test $? -eq 1 -a "$err" = "mathsheets-cli: $work/missing.mathsheet: File not found."
+
 # Converting to Windows-1251 opens no file: two free descriptors are all a run needs, and one is
 # a message, not an abort.
 limited() {  # limited MAX COMMAND...: only stdin, stdout and stderr open, at most MAX descriptors
