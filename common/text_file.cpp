@@ -20,6 +20,7 @@ Cp1251FileWriter::Cp1251FileWriter(const std::filesystem::path& path) : path_(pa
   fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd_ < 0) throw IoError(IoErrorCodeFromErrno(errno, FileAction::Create));
   buffer_.resize(kBufferSize);
+#if MATHSHEETS_FILE_WRITER_THREAD
   handed_.resize(kBufferSize);
   try {
     writer_ = std::thread([this] { WriteHandedBuffers(); });
@@ -27,6 +28,7 @@ Cp1251FileWriter::Cp1251FileWriter(const std::filesystem::path& path) : path_(pa
     ::close(fd_);
     throw;
   }
+#endif
 }
 
 Cp1251FileWriter::~Cp1251FileWriter() {
@@ -38,6 +40,8 @@ Cp1251FileWriter::~Cp1251FileWriter() {
   }
   Stop();
 }
+
+#if MATHSHEETS_FILE_WRITER_THREAD
 
 void Cp1251FileWriter::WriteHandedBuffers() {
   std::unique_lock lock(mutex_);
@@ -93,6 +97,37 @@ int Cp1251FileWriter::Stop() {
   fd_ = -1;
   return ::close(fd) == 0 ? 0 : errno;
 }
+
+#else
+
+void Cp1251FileWriter::WriteBuffer() {
+  std::size_t done = 0;
+  while (done < used_) {
+    const ssize_t n = ::write(fd_, buffer_.data() + done, used_ - done);
+    if (n >= 0)
+      done += static_cast<std::size_t>(n);
+    else if (errno != EINTR)
+      throw IoError(IoErrorCodeFromErrno(errno, FileAction::Write));
+  }
+}
+
+// Every buffer is written when it is handed over: nothing to wait for.
+void Cp1251FileWriter::WaitUntilWritten() {}
+
+void Cp1251FileWriter::Flush() {
+  if (used_ == 0) return;
+  WriteBuffer();
+  flushed_ += used_;
+  used_ = 0;
+}
+
+int Cp1251FileWriter::Stop() {
+  const int fd = fd_;
+  fd_ = -1;
+  return ::close(fd) == 0 ? 0 : errno;
+}
+
+#endif
 
 char* Cp1251FileWriter::Reserve(std::size_t bound) {
   if (buffer_.size() - used_ < bound) {

@@ -10,12 +10,20 @@
 
 #include "common/worksheet_output.h"
 
+// A build without threads (the browser edition) writes each full buffer itself, at once.
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+#define MATHSHEETS_FILE_WRITER_THREAD 0
+#else
+#define MATHSHEETS_FILE_WRITER_THREAD 1
+#endif
+
 namespace mathsheets {
 
 // A text file created (or emptied) for writing: UTF-8 lines in, Windows-1251 with CR LF out, no
 // byte-order mark. Writes are buffered, and a full buffer goes to the disk from a thread of the
 // writer's own while the next one fills, so that a run computes while the system copies. Every
-// failure of the system calls throws IoError, a failed write at the next buffer or at Close().
+// failure of the system calls throws IoError, a failed write at the next buffer or at Close()
+// (without threads, at the write itself).
 class Cp1251FileWriter final : public LineSink {
  public:
   explicit Cp1251FileWriter(const std::filesystem::path& path);
@@ -43,9 +51,15 @@ class Cp1251FileWriter final : public LineSink {
   void Flush();
   // Waits until every handed buffer is written; throws the first write's failure.
   void WaitUntilWritten();
+#if MATHSHEETS_FILE_WRITER_THREAD
   void WriteHandedBuffers();
+#endif
   // Stops the writing thread after what it was handed, and closes the file; returns errno or 0.
   int Stop();
+#if !MATHSHEETS_FILE_WRITER_THREAD
+  // Writes the buffer's `used_` bytes to the file; throws the failure.
+  void WriteBuffer();
+#endif
   // Room for `bound` more bytes in the buffer.
   char* Reserve(std::size_t bound);
   // Writes `encodedStart`, the encoding of `line` and of `lineTail`, and a line end; returns the
@@ -62,6 +76,7 @@ class Cp1251FileWriter final : public LineSink {
   // Bytes handed to the writing thread.
   std::uint64_t flushed_ = 0;
 
+#if MATHSHEETS_FILE_WRITER_THREAD
   // What the writing thread shares: the buffer it writes, how much of it, and the errno of the
   // first failed write, after which nothing more is written.
   std::mutex mutex_;
@@ -72,6 +87,7 @@ class Cp1251FileWriter final : public LineSink {
   bool stopping_ = false;
   int writeError_ = 0;
   std::thread writer_;
+#endif
 };
 
 }  // namespace mathsheets
