@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the browser edition, build-web/mathsheets.html: one file that holds the page and the
+# whole generator, to open from anywhere in a current browser. Installs Debian's emscripten (and
+# what the build needs) when it is missing, and prints the file's path.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+packages=(emscripten cmake make python3)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+# Emscripten's tools need Debian's Node.js modules, which a Node.js from elsewhere does not search.
+export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DMATHSHEETS_GUI=OFF \
+  -DMATHSHEETS_TESTS=OFF -DMATHSHEETS_WERROR=ON >&2
+cmake --build build-web --target mathsheets-web -j2 >&2
+echo "$PWD/build-web/mathsheets.html"

@@ -1,0 +1,69 @@
+// A fresh headless Chromium for each test file, the page opened from file://, every request and
+// every console message of the page kept for the tests to look at.
+import { mkdtempSync, rmSync, readdirSync, readFileSync, existsSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join, resolve } from 'node:path';
+import { setTimeout as sleep } from 'node:timers/promises';
+import puppeteer from 'puppeteer-core';
+
+export const root = resolve(import.meta.dirname, '../..');
+export const pagePath = process.env.MATHSHEETS_HTML || join(root, 'build-web/mathsheets.html');
+export const pageUrl = 'file://' + pagePath;
+
+export async function launch() {
+  const profile = mkdtempSync(join(tmpdir(), 'mathsheets-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    userDataDir: profile,
+    args: ['--no-sandbox', '--headless', '--disable-gpu', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  });
+  return {
+    browser,
+    async close() {
+      await browser.close();
+      rmSync(profile, { recursive: true, force: true });
+    },
+  };
+}
+
+// Opens the page at `fragment` and waits until it has built itself. Downloads go to a folder of
+// their own.
+export async function openPage(browser, fragment = '', viewport = { width: 1366, height: 768 }) {
+  const page = await browser.newPage();
+  await page.setViewport(viewport);
+  const requests = [];
+  const console = [];
+  page.on('request', (request) => requests.push(request.url()));
+  page.on('console', (message) => console.push(message.type() + ': ' + message.text()));
+  page.on('pageerror', (error) => console.push('pageerror: ' + error.message));
+  const downloads = mkdtempSync(join(tmpdir(), 'mathsheets-downloads-'));
+  const session = await page.createCDPSession();
+  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  await page.goto(pageUrl + fragment);
+  await page.waitForSelector('html[data-ready=true]', { timeout: 30000 });
+  return { page, requests, console, downloads };
+}
+
+// Waits until a run has offered its files, or failed.
+export async function waitForRun(page, timeout = 120000) {
+  await page.waitForFunction(
+    () => !document.getElementById('download-student').hidden
+      || /Ошибка|Invalid|File/.test(document.getElementById('run-status').textContent),
+    { timeout, polling: 100 });
+  return page.$eval('#run-status', (e) => e.textContent);
+}
+
+// Clicks a download button and returns the file's name and bytes once Chromium has written it.
+export async function download(page, downloads, button) {
+  const before = new Set(readdirSync(downloads));
+  await page.click(button);
+  for (let i = 0; i < 200; ++i) {
+    const fresh = readdirSync(downloads).filter((n) => !before.has(n) && !n.endsWith('.crdownload'));
+    if (fresh.length === 1) return { name: fresh[0], bytes: readFileSync(join(downloads, fresh[0])) };
+    await sleep(50);
+  }
+  throw new Error('no download from ' + button);
+}
+
+export { existsSync };
