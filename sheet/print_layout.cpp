@@ -36,9 +36,15 @@ std::optional<Enum> ValueOf(const NameTable<Enum, N>& table, std::string_view te
 
 }  // namespace
 
-std::string_view VariantsPerPageName(VariantsPerPage value) { return NameOf(kPerPageNames, value); }
-std::string_view ExerciseColumnsName(ExerciseColumns value) { return NameOf(kColumnNames, value); }
-std::string_view PaperName(Paper value) { return NameOf(kPaperNames, value); }
+std::string_view VariantsPerPageName(VariantsPerPage value) {
+  return NameOf(kPerPageNames, value);
+}
+std::string_view ExerciseColumnsName(ExerciseColumns value) {
+  return NameOf(kColumnNames, value);
+}
+std::string_view PaperName(Paper value) {
+  return NameOf(kPaperNames, value);
+}
 
 std::optional<VariantsPerPage> ParseVariantsPerPage(std::string_view text) {
   return ValueOf(kPerPageNames, text);
@@ -46,6 +52,8 @@ std::optional<VariantsPerPage> ParseVariantsPerPage(std::string_view text) {
 std::optional<ExerciseColumns> ParseExerciseColumns(std::string_view text) {
   return ValueOf(kColumnNames, text);
 }
-std::optional<Paper> ParsePaper(std::string_view text) { return ValueOf(kPaperNames, text); }
+std::optional<Paper> ParsePaper(std::string_view text) {
+  return ValueOf(kPaperNames, text);
+}
 
 }  // namespace mathsheets::sheet

@@ -27,7 +27,7 @@ enum class PieceKind {
   Operator,  // one sign as the file writes it: + - x х • : = < > ( ) | %
   Space,     // blanks between pieces, as many as the file has
   Fraction,
-  Answer,    // where the answer goes: a blank on the student sheet, the answer on the teacher's
+  Answer,  // where the answer goes: a blank on the student sheet, the answer on the teacher's
 };
 
 struct Piece {
@@ -78,6 +78,7 @@ struct Variant {
 // A student file and its teacher file read together.
 struct Worksheet {
   bool wordProblems = false;  // headers "Вариант № N" rather than "Вариант N"
+  bool hasStudent = false;    // false for an empty file: not even a stamp line
   bool hasTeacher = false;
   std::string studentStamp;
   std::string teacherStamp;
