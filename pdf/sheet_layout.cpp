@@ -200,7 +200,6 @@ class Typesetter {
     const double s = style.size;
     const Face regular = TextFace(style, false);
     const Ink ink = InkOf(style);
-    const double space = Width(regular, " ", s);
     bool unaryPlace = true;  // a minus here is a sign, not a subtraction
     for (std::size_t i = 0; i < pieces.size(); ++i) {
       const Piece& piece = pieces[i];
@@ -220,19 +219,20 @@ class Typesetter {
         case PieceKind::Operator: {
           const std::string_view glyph = OperatorGlyph(piece.text);
           const bool binary = IsBinarySign(glyph) && !(glyph == "−" && unaryPlace);
-          const double pad = binary && !style.mono ? 0.18 * s : 0;
+          // A binary sign stands between blanks, set as text so that a line stays one run.
+          const bool pad = binary && !style.mono;
           const bool spaceBefore = i > 0 && pieces[i - 1].kind == PieceKind::Space;
           const bool spaceAfter = i + 1 < pieces.size() && pieces[i + 1].kind == PieceKind::Space;
-          if (!spaceBefore && i > 0) box.width += pad;
+          if (pad && !spaceBefore && i > 0) AddText(box, " ", regular, s, ink, true);
           AddText(box, glyph, regular, s, ink, true);
-          if (!spaceAfter && i + 1 < pieces.size()) box.width += pad;
+          if (pad && !spaceAfter && i + 1 < pieces.size()) AddText(box, " ", regular, s, ink, true);
           unaryPlace = glyph != ")" && glyph != "|" && glyph != "%";
           break;
         }
         case PieceKind::Space: {
           const std::size_t blanks = std::max<std::size_t>(piece.text.size(), 1);
-          box.width +=
-              space * static_cast<double>(style.mono ? blanks : std::min<std::size_t>(blanks, 3));
+          AddText(box, std::string(style.mono ? blanks : std::min<std::size_t>(blanks, 2), ' '),
+                  regular, s, ink, true);
           break;
         }
         case PieceKind::Fraction:
@@ -387,6 +387,15 @@ bool HasFraction(const Row& row) {
 bool HasAnswerPiece(const Row& row) {
   return std::any_of(row.pieces.begin(), row.pieces.end(),
                      [](const Piece& p) { return p.kind == PieceKind::Answer; });
+}
+
+// Exercises of one class take the same height: their count of rows, and whether one of them
+// holds a fraction.
+std::pair<std::size_t, bool> HeightClass(const sheet::Item& item) {
+  return {item.task.size() + item.solution.size(),
+          std::any_of(item.task.begin(), item.task.end(), HasFraction) ||
+              std::any_of(item.answer.pieces.begin(), item.answer.pieces.end(),
+                          [](const Piece& p) { return p.kind == PieceKind::Fraction; })};
 }
 
 std::string RowText(const Row& row) {
@@ -669,6 +678,11 @@ class SheetLayout::Impl {
     int problems = 0;
     for (const sheet::Item& item : variant.items) {
       if (item.kind == sheet::ItemKind::Exercise) {
+        // Exercises of another height start a grid of their own, so that rows stay even.
+        if (!run.empty() && HeightClass(*run.back()) != HeightClass(item)) {
+          Grid(run, number, width, bands);
+          run.clear();
+        }
         run.push_back(&item);
         continue;
       }

@@ -1,8 +1,9 @@
 #include "pdf/sheet_painter.h"
 
 #include <QFontDatabase>
-#include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPen>
+#include <QRawFont>
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -75,46 +76,82 @@ void ForEachCodePoint(std::string_view text, Each each) {
 
 }  // namespace
 
-class SheetFonts::Widths : public TextMeasure {
+class SheetFonts::GlyphTable : public TextMeasure {
  public:
-  explicit Widths(const std::array<QFont, kFaceCount>& fonts) {
+  explicit GlyphTable(const std::array<QFont, kFaceCount>& fonts) {
     for (std::size_t f = 0; f < kFaceCount; ++f) {
       QFont font = fonts[f];
       font.setPixelSize(kMeasuringPixels);
-      metrics_[f] = std::make_unique<QFontMetricsF>(font);
-      common_[f].fill(-1);
+      raw_[f] = QRawFont::fromFont(font);
+      common_[f].fill(Glyph{0, -1});
     }
   }
 
   double Width(Face face, std::string_view utf8) const override {
     const auto f = static_cast<std::size_t>(face);
     double width = 0;
-    ForEachCodePoint(utf8, [&](char32_t code) { width += Advance(f, code); });
+    ForEachCodePoint(utf8, [&](char32_t code) { width += GlyphOf(f, code).advance; });
     return width;
   }
 
+  // The glyphs of `utf8` and where each starts, in units of `scale` a point of size; false when
+  // the face lacks one of them.
+  bool Glyphs(Face face, std::string_view utf8, double scale, QList<quint32>& indexes,
+              QList<QPointF>& positions) const {
+    const auto f = static_cast<std::size_t>(face);
+    indexes.clear();
+    positions.clear();
+    double x = 0;
+    bool all = true;
+    ForEachCodePoint(utf8, [&](char32_t code) {
+      const Glyph& glyph = GlyphOf(f, code);
+      // A blank is only room: the PDF gets no glyph for it.
+      if (code != ' ') {
+        all = all && glyph.index != 0;
+        indexes.push_back(glyph.index);
+        positions.push_back(QPointF(x, 0));
+      }
+      x += glyph.advance * scale;
+    });
+    return all;
+  }
+
+  const QRawFont& Raw(Face face) const { return raw_[static_cast<std::size_t>(face)]; }
+
  private:
+  struct Glyph {
+    quint32 index;
+    double advance;  // per point of size
+  };
   static constexpr std::size_t kCommon = 0x500;  // Latin, Greek and Cyrillic
 
-  double Advance(std::size_t f, char32_t code) const {
+  const Glyph& GlyphOf(std::size_t f, char32_t code) const {
     if (code < kCommon) {
-      double& cached = common_[f][code];
-      if (cached < 0) cached = Measured(f, code);
+      Glyph& cached = common_[f][code];
+      if (cached.advance < 0) cached = Looked(f, code);
       return cached;
     }
-    auto [it, inserted] = others_[f].try_emplace(code, 0.0);
-    if (inserted) it->second = Measured(f, code);
+    auto [it, inserted] = others_[f].try_emplace(code, Glyph{0, 0});
+    if (inserted) it->second = Looked(f, code);
     return it->second;
   }
 
-  double Measured(std::size_t f, char32_t code) const {
+  Glyph Looked(std::size_t f, char32_t code) const {
     const QString text = QString::fromUcs4(&code, 1);
-    return metrics_[f]->horizontalAdvance(text) / kMeasuringPixels;
+    quint32 index = 0;
+    int count = 1;
+    if (!raw_[f].glyphIndexesForChars(text.constData(), static_cast<int>(text.size()), &index,
+                                      &count) ||
+        count != 1)
+      index = 0;
+    QPointF advance;
+    raw_[f].advancesForGlyphIndexes(&index, &advance, 1, QRawFont::UseDesignMetrics);
+    return {index, advance.x() / kMeasuringPixels};
   }
 
-  std::array<std::unique_ptr<QFontMetricsF>, kFaceCount> metrics_;
-  mutable std::array<std::array<double, kCommon>, kFaceCount> common_{};
-  mutable std::array<std::unordered_map<char32_t, double>, kFaceCount> others_;
+  std::array<QRawFont, kFaceCount> raw_;
+  mutable std::array<std::array<Glyph, kCommon>, kFaceCount> common_{};
+  mutable std::array<std::unordered_map<char32_t, Glyph>, kFaceCount> others_;
 };
 
 SheetFonts::SheetFonts() {
@@ -133,7 +170,7 @@ SheetFonts::SheetFonts() {
     font.setHintingPreference(QFont::PreferNoHinting);
     fonts_[f] = font;
   }
-  widths_ = std::make_unique<Widths>(fonts_);
+  widths_ = std::make_unique<GlyphTable>(fonts_);
 }
 
 SheetFonts::~SheetFonts() {
@@ -142,6 +179,10 @@ SheetFonts::~SheetFonts() {
 }
 
 const TextMeasure& SheetFonts::Measure() const {
+  return *widths_;
+}
+
+const SheetFonts::GlyphTable& SheetFonts::Table() const {
   return *widths_;
 }
 
@@ -158,17 +199,32 @@ void PaintPage(QPainter& painter, const PageOps& page, const SheetFonts& fonts,
     if (x.size != y.size) return x.size < y.size;
     return x.ink < y.ink;
   });
+  // Glyphs placed by the widths the layout used, with no shaping: the same positions, and much
+  // less work than laying out each text again.
   const TextOp* last = nullptr;
+  QGlyphRun run;
+  QList<quint32> indexes;
+  QList<QPointF> positions;
   for (const std::size_t i : order) {
     const TextOp& t = page.texts[i];
     if (last == nullptr || last->face != t.face || last->size != t.size) {
+      QRawFont raw = fonts.Table().Raw(t.face);
+      raw.setPixelSize(t.size * u);
+      run.setRawFont(raw);
       QFont font = fonts.FontOf(t.face);
       font.setPointSizeF(t.size);
       painter.setFont(font);
     }
     if (last == nullptr || last->ink != t.ink) painter.setPen(ColourOf(t.ink));
-    painter.drawText(QPointF(t.x * u, t.y * u), QString::fromUtf8(t.text));
     last = &t;
+    if (!fonts.Table().Glyphs(t.face, t.text, t.size * u, indexes, positions)) {
+      painter.drawText(QPointF(t.x * u, t.y * u), QString::fromUtf8(t.text));
+      continue;
+    }
+    if (indexes.isEmpty()) continue;
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions);
+    painter.drawGlyphRun(QPointF(t.x * u, t.y * u), run);
   }
   for (const RuleOp& r : page.rules) {
     QPen pen(ColourOf(r.ink), r.width * u);

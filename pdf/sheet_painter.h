@@ -23,11 +23,14 @@ class SheetFonts {
   const TextMeasure& Measure() const;
   const QFont& FontOf(Face face) const { return fonts_[static_cast<std::size_t>(face)]; }
 
+  // The glyphs and widths of the faces, by code point.
+  class GlyphTable;
+  const GlyphTable& Table() const;
+
  private:
-  class Widths;
   std::vector<int> fontIds_;
   std::array<QFont, kFaceCount> fonts_;
-  std::unique_ptr<Widths> widths_;
+  std::unique_ptr<GlyphTable> widths_;
 };
 
 // Paints one page of a sheet on `painter`, whose device has `unitsPerPoint` units a point: the
