@@ -5,6 +5,7 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <exception>
 #include <filesystem>
@@ -13,9 +14,15 @@
 #include <string_view>
 #include <vector>
 
+#include "common/cp1251.h"
 #include "common/io_error.h"
 #include "common/random.h"
 #include "generators/registry.h"
+#include "print_view.h"
+#include "sets/set_selection.h"
+#include "sets/worksheet_set.h"
+#include "sheet/print_layout.h"
+#include "sheet/read_worksheet.h"
 #include "shell/catalog.h"
 #include "shell/example_files.h"
 #include "shell/main_run.h"
@@ -115,6 +122,127 @@ val Failure(const std::exception& e) {
   val result = val::object();
   result.set("error", FailureText(e));
   return result;
+}
+
+sheet::PrintLayout LayoutOf(const val& layout) {
+  sheet::PrintLayout result;
+  if (const auto v = sheet::ParseVariantsPerPage(layout["perPage"].as<std::string>()))
+    result.perPage = *v;
+  if (const auto v = sheet::ParseExerciseColumns(layout["columns"].as<std::string>()))
+    result.columns = *v;
+  if (const auto v = sheet::ParsePaper(layout["paper"].as<std::string>())) result.paper = *v;
+  result.largePrint = layout["large"].as<bool>();
+  result.answerKey = layout["key"].as<bool>();
+  return result;
+}
+
+val LayoutValue(const sheet::PrintLayout& layout) {
+  val result = val::object();
+  result.set("perPage", Text(sheet::VariantsPerPageName(layout.perPage)));
+  result.set("columns", Text(sheet::ExerciseColumnsName(layout.columns)));
+  result.set("paper", Text(sheet::PaperName(layout.paper)));
+  result.set("large", layout.largePrint);
+  result.set("key", layout.answerKey);
+  return result;
+}
+
+// The bytes of a Uint8Array.
+std::string BytesOf(const val& array) {
+  const auto size = array["length"].as<std::size_t>();
+  std::string bytes(size, '\0');
+  val view(emscripten::typed_memory_view(size, reinterpret_cast<unsigned char*>(bytes.data())));
+  view.call<void>("set", array);
+  return bytes;
+}
+
+// The lines of a worksheet file in UTF-8, without their CR LF.
+std::vector<std::string> FileLines(std::string_view bytes) {
+  std::vector<std::string> lines;
+  while (!bytes.empty()) {
+    const std::size_t end = bytes.find("\r\n");
+    lines.push_back(Cp1251ToUtf8(bytes.substr(0, end)));
+    bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 2);
+  }
+  return lines;
+}
+
+// The items of a set's text ("count=1:5,44:2"), a list's entries apart: {"count", {"1:5", "44:2"}}.
+struct SetItem {
+  std::string key;
+  std::vector<std::string> entries;
+};
+
+std::string SetText(std::string_view kind, const std::vector<SetItem>& items) {
+  std::string text(kind);
+  char separator = '?';
+  for (const SetItem& item : items) {
+    if (item.entries.empty()) continue;
+    text += separator;
+    separator = '&';
+    text += item.key;
+    for (std::size_t i = 0; i < item.entries.size(); ++i) {
+      text += i == 0 ? '=' : ',';
+      text += item.entries[i];
+    }
+  }
+  return text;
+}
+
+std::vector<std::string_view> Split(std::string_view text, char separator) {
+  std::vector<std::string_view> parts;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    const std::size_t end = std::min(text.find(separator, start), text.size());
+    parts.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return parts;
+}
+
+// A set from an address: what the core reads is used, and every item it refuses is left out and
+// named. The text is only cut at the set's separators here; whether an item is good is the
+// core's reading of the set with that item added, so the page and a set file never disagree.
+sets::WorksheetSet TolerantSet(std::string_view text, std::vector<std::string>& refused) {
+  if (text.starts_with('#')) text.remove_prefix(1);
+  const sets::SetParseResult whole = sets::TryParseSet(text);
+  if (whole.ok) return whole.set;
+  const std::size_t question = text.find('?');
+  const std::string_view kind = text.substr(0, question);
+  std::vector<SetItem> accepted;
+  const sets::SetParseResult bare = sets::TryParseSet(kind);
+  if (!bare.ok) {
+    refused.push_back(bare.error);
+    return {};
+  }
+  if (question == std::string_view::npos) return bare.set;
+  for (const std::string_view item : Split(text.substr(question + 1), '&')) {
+    if (item.empty()) continue;
+    const std::size_t eq = item.find('=');
+    const std::string key(item.substr(0, eq));
+    auto slot = std::find_if(accepted.begin(), accepted.end(),
+                             [&](const SetItem& a) { return a.key == key; });
+    if (slot == accepted.end()) slot = accepted.insert(accepted.end(), SetItem{key, {}});
+    const std::vector<std::string_view> entries = eq == std::string_view::npos
+                                                      ? std::vector<std::string_view>{}
+                                                      : Split(item.substr(eq + 1), ',');
+    if (eq == std::string_view::npos) {
+      // A key without a value: the core names it.
+      std::vector<SetItem> trial = accepted;
+      const sets::SetParseResult r = sets::TryParseSet(SetText(kind, trial) + "&" + key);
+      if (!r.ok) refused.push_back(r.error);
+      continue;
+    }
+    for (const std::string_view entry : entries) {
+      slot->entries.emplace_back(entry);
+      const sets::SetParseResult r = sets::TryParseSet(SetText(kind, accepted));
+      if (!r.ok) {
+        refused.push_back(r.error);
+        slot->entries.pop_back();
+      }
+    }
+  }
+  const sets::SetParseResult r = sets::TryParseSet(SetText(kind, accepted));
+  return r.ok ? r.set : bare.set;
 }
 
 }  // namespace
@@ -280,7 +408,8 @@ val RunMain(val state, std::uint32_t seed, val report) {
     m.MixedLevel = state["mixed"].as<std::int32_t>();
     m.MixedMulDivLevel = state["mixedmuldiv"].as<std::int32_t>();
     m.WidePrimes = state["widePrimes"].as<bool>();
-    const RunResult r = RunMainWorksheet(selection, kWorkdir, CurrentLocalDateTime(), Reporter(report));
+    const RunResult r =
+        RunMainWorksheet(selection, kWorkdir, CurrentLocalDateTime(), Reporter(report));
     return RunOutcome(r.studentPath, r.teacherPath, r.variantsWritten, r.variantsAsked);
   } catch (const std::exception& e) {
     return Failure(e);
@@ -303,7 +432,66 @@ val RunProblems(val selected, const std::string& variantsText, std::uint32_t see
   }
 }
 
+// Fills the page's selection from the set an address holds, as the teacher would tick and type it,
+// and tells the page what to show: the set's items, and a message for each item left out.
+val ReadSet(const std::string& text) {
+  std::vector<std::string> refused;
+  const sets::WorksheetSet set = TolerantSet(text, refused);
+  val result = val::object();
+  result.set("refused", Lines(refused));
+  result.set("kind", set.kind == sets::SetKind::Main ? "main" : "problems");
+  if (set.seed) result.set("seed", *set.seed);
+  result.set("variants", set.variants);
+  result.set("layout", LayoutValue(set.layout));
+  if (set.kind == sets::SetKind::Main) {
+    MainFresh();
+    sets::ApplyMainSet(set, *Page().selection);
+    val counts = val::array();
+    for (const sets::TypeCount& c : set.counts) {
+      val count = val::object();
+      count.set("type", c.type);
+      count.set("text", c.text);
+      count.set("count", Page().main->TaskCount[static_cast<std::size_t>(c.type - 1)]);
+      counts.call<void>("push", count);
+    }
+    result.set("counts", counts);
+    val levels = val::array();
+    for (const sets::GroupLevel& l : set.levels) {
+      val level = val::object();
+      level.set("group", Text(kOptionGroups[static_cast<std::size_t>(l.group)].name));
+      level.set("button", l.button);
+      levels.call<void>("push", level);
+    }
+    result.set("levels", levels);
+  } else {
+    sets::ApplyProblemSet(set, Page().problems);
+    result.set("problems", ProblemSelection());
+  }
+  return result;
+}
+
+// The set of the page's selection for one window, with the seed of its run: the address of the
+// sheet.
+std::string SetOfPage(const std::string& kind, std::uint32_t seed, const std::string& variantsText,
+                      val layout) {
+  sets::WorksheetSet set = kind == "main" ? sets::MainSetOf(*Page().selection)
+                                          : sets::ProblemSetOf(Page().problems, variantsText);
+  set.seed = seed;
+  set.layout = LayoutOf(layout);
+  return sets::FormatSet(set);
+}
+
+// The print view of a run's files (Windows-1251 bytes), the student's or the teacher's sheet.
+std::string PrintView(val student, val teacher, bool forTeacher, val layout) {
+  const sheet::Worksheet sheet =
+      sheet::ReadWorksheet(FileLines(BytesOf(student)), FileLines(BytesOf(teacher)));
+  return PrintViewHtml(sheet, forTeacher, LayoutOf(layout));
+}
+
 EMSCRIPTEN_BINDINGS(mathsheets) {
+  emscripten::function("ReadSet", &ReadSet);
+  emscripten::function("SetOfPage", &SetOfPage);
+  emscripten::function("PrintView", &PrintView);
   emscripten::function("Start", &Start);
   emscripten::function("Catalog", &Catalog);
   emscripten::function("MainFresh", &MainFresh);

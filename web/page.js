@@ -161,16 +161,71 @@
   const problemVariants = $('problems-variants');
   problemVariants.addEventListener('keydown', (event) => { if (event.key === 'Enter') $('problems-run').click(); });
 
+  const run = { worker: null, files: null, link: '' };
+
+  // ---- Print layout ----
+  const layoutFields = {
+    perPage: $('layout-per-page'), columns: $('layout-columns'), paper: $('layout-paper'),
+    large: $('layout-large'), key: $('layout-key'),
+  };
+  function layout() {
+    return {
+      perPage: layoutFields.perPage.value, columns: layoutFields.columns.value, paper: layoutFields.paper.value,
+      large: layoutFields.large.checked, key: layoutFields.key.checked,
+    };
+  }
+  function showLayout(values) {
+    layoutFields.perPage.value = values.perPage;
+    layoutFields.columns.value = values.columns;
+    layoutFields.paper.value = values.paper;
+    layoutFields.large.checked = values.large;
+    layoutFields.key.checked = values.key;
+  }
+
   // ---- The fragment ----
   // A set read from the address: the core reads it, names what it could not use, and fills the
-  // page as if the teacher had ticked and typed it.
-  function applyFragment() {
-    if (!location.hash || location.hash === '#' || typeof core.ReadSet !== 'function') return;
+  // page as if the teacher had ticked and typed it. The fragment's texts reach the page only as
+  // the values of boxes and as message text.
+  function showMainSelection(set) {
+    for (const [number, row] of typeRows) {
+      row.check.checked = false;
+      row.count.value = '';
+      row.count.disabled = true;
+      row.shown.textContent = '';
+    }
+    for (const count of set.counts) {
+      const row = typeRows.get(count.type);
+      row.check.checked = true;
+      row.count.disabled = false;
+      row.count.value = count.text;
+      showCount(row, count.count);
+    }
+    for (const buttons of radios.values()) for (const radio of buttons) radio.checked = false;
+    for (const level of set.levels) radios.get(level.group)[level.button - 1].checked = true;
+    mainVariants.value = set.variants;
+    $('main-seed').value = set.seed === undefined ? '' : String(set.seed);
+    showWide();
   }
-  applyFragment();
+  function showProblemSelection(set) {
+    const selected = new Set(set.problems);
+    for (const [index, check] of problemChecks) check.checked = selected.has(index);
+    problemVariants.value = set.variants;
+    $('problems-seed').value = set.seed === undefined ? '' : String(set.seed);
+  }
+  function applyFragment() {
+    if (location.hash === '' || location.hash === '#') return;
+    const set = core.ReadSet(location.hash);
+    showMessages(set.refused.map((text) => 'В ссылке пропущено: ' + text));
+    if (set.kind === 'main') showMainSelection(set); else showProblemSelection(set);
+    showLayout(set.layout);
+    selectTab(set.kind === 'main' ? tabs[0] : tabs[1]);
+  }
+  window.addEventListener('hashchange', () => {
+    if (location.hash.slice(1) !== run.link) applyFragment();
+  });
 
   // ---- A run ----
-  const run = { worker: null, files: null, link: '' };
+
   const workerUrl = URL.createObjectURL(new Blob(
     [$('core').textContent, '\n', $('worker').textContent], { type: 'text/javascript' }));
   function seedOf(field) {
@@ -198,7 +253,7 @@
     const job = kind === 'main'
       ? { kind, seed, state: core.MainState() }
       : { kind, seed, selected: core.ProblemSelection(), variantsText: problemVariants.value };
-    run.link = typeof core.SetOfPage === 'function' ? core.SetOfPage(kind, seed, job.variantsText || '') : '';
+    run.link = core.SetOfPage(kind, seed, kind === 'main' ? '' : problemVariants.value, layout());
     run.files = null;
     const worker = new Worker(workerUrl);
     run.worker = worker;
@@ -274,13 +329,21 @@
   });
 
   // ---- The printed sheet ----
+  // The paper size is a rule of the page's own style sheet, changed through the style sheet's
+  // interface (the policy allows no style written into the page).
+  const pageRule = (() => {
+    const sheet = document.styleSheets[0];
+    sheet.insertRule('@page { size: A4; }', sheet.cssRules.length);
+    return sheet.cssRules[sheet.cssRules.length - 1];
+  })();
+  function setPaper(paper) {
+    pageRule.style.setProperty('size', paper === 'a5' ? 'A5' : 'A4');
+  }
   function showPrint(teacher) {
-    if (typeof core.PrintView !== 'function') {
-      showMessages(['Печать пока недоступна.']);
-      return;
-    }
     const files = run.files;
-    const html = core.PrintView(files.student.bytes, files.teacher.bytes, teacher, run.link);
+    const chosen = layout();
+    const html = core.PrintView(files.student.bytes, files.teacher.bytes, teacher, chosen);
+    setPaper(chosen.paper);
     // The core writes the sheet's markup itself and sets every text of the files as escaped text.
     $('print-sheet').innerHTML = html;
     $('print-view').hidden = false;
@@ -297,7 +360,8 @@
   });
 
   $('loading').remove();
-  selectTab(location.hash.startsWith('#problems') ? tabs[1] : tabs[0]);
+  selectTab(tabs[0]);
+  applyFragment();
   document.documentElement.dataset.ready = 'true';
 })().catch((error) => {
   const box = document.getElementById('messages');
