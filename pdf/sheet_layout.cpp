@@ -522,9 +522,13 @@ class SheetLayout::Impl {
         lineBaseline = block.height + Typesetter::LineMetrics(Box{}, body_).first;
         block.height += LineHeight();
       }
-      const double extra = std::max(0.0, (width - x) - leastWidth);
-      const double rules[] = {least[0] + extra * 0.6, least[1] + extra * 0.15,
-                              least[2] + extra * 0.25};
+      // Longer blanks where there is room; shorter ones, down to half, on a narrow variant.
+      const double extra = (width - x) - leastWidth;
+      const double shrink =
+          extra >= 0 ? 1 : std::max(0.5, 1 + extra / (least[0] + least[1] + least[2]));
+      const double more = std::max(0.0, extra);
+      const double rules[] = {least[0] * shrink + more * 0.6, least[1] * shrink + more * 0.15,
+                              least[2] * shrink + more * 0.25};
       Box line;
       for (int i = 0; i < 3; ++i) {
         type_.AddText(line, words[i], Face::Regular, s, Ink::Text, false);
@@ -533,7 +537,14 @@ class SheetLayout::Impl {
             {line.width, 0.25 * s, line.width + rules[i], 0.25 * s, kBlankLine, Ink::Text, false});
         line.width += rules[i] + (i < 2 ? gap : 0);
       }
-      block.Put(line, x, lineBaseline);
+      if (x + line.width > width) {
+        Block fitted;
+        fitted.Put(line, 0, lineBaseline);
+        fitted.Scale((width - x) / line.width);
+        block.Put(fitted, x, 0);
+      } else {
+        block.Put(line, x, lineBaseline);
+      }
     }
     block.height += 0.25 * LineHeight();
     return block;
