@@ -2,7 +2,7 @@
 # Installs what building and testing need on Debian, when it is missing, and the packages named
 # as arguments.
 set -euo pipefail
-packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev fonts-dejavu-core poppler-utils
+packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev fonts-dejavu-core fonts-paratype poppler-utils
   desktop-file-utils "$@")
 missing=()
 for p in "${packages[@]}"; do
