@@ -19,6 +19,8 @@ constexpr std::string_view kUsage = R"(usage:
       --level GROUP=K  a click on the K-th radio button of GROUP: gcd, fraction, muldiv, mixed,
                        mixedmuldiv
       --pdf            also the PDF of each file, beside it; their paths follow the two above
+      PRINT            the choices of the PDFs: --per-page auto|1|2|4, --columns auto|1|2|3,
+                       --large, --no-key, --paper a4|a5 (also on problems and pdf)
   mathsheets-cli list-problems
       the 230 word problems in Index order: Index, a tab, caption
   mathsheets-cli problems [--dir DIR] [--seed N] [--variants TEXT] [--select CAPTION[,CAPTION...]] [--pdf] [--save-set FILE]
@@ -27,9 +29,9 @@ constexpr std::string_view kUsage = R"(usage:
       the run of a saved set, with its seed: the same files as the run that saved it
   mathsheets-cli preview CAPTION [--seed N]
       the preview lines of one fresh instance of a word problem
-  mathsheets-cli pdf FILE.txt... [--out FILE.pdf]
-      the print-ready PDF of each worksheet file, beside it (or FILE.pdf for a single input);
-      prints the paths of the PDFs
+  mathsheets-cli pdf STUDENT.txt [TEACHER.txt] [--out-dir DIR] [PRINT]
+      the typeset sheets of a pair: the pupil's and the teacher's PDF, beside the files or in DIR;
+      the teacher file is found beside the student file by its name; prints the paths of the PDFs
 )";
 
 }  // namespace
