@@ -154,6 +154,12 @@ std::string_view OperatorGlyph(std::string_view op) {
   return op;
 }
 
+bool IsLatinLetter(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+  });
+}
+
 bool IsBinarySign(std::string_view glyph) {
   return glyph == "+" || glyph == "−" || glyph == "·" || glyph == ":" || glyph == "=" ||
          glyph == "<" || glyph == ">";
@@ -213,7 +219,8 @@ class Typesetter {
           unaryPlace = false;
           break;
         case PieceKind::Letter:
-          AddText(box, piece.text, TextFace(style, true), s, ink, false);
+          // Latin letters stand for numbers; a Cyrillic one is a word of the prose ("у", "в").
+          AddText(box, piece.text, TextFace(style, IsLatinLetter(piece.text)), s, ink, false);
           unaryPlace = false;
           break;
         case PieceKind::Operator: {
@@ -563,6 +570,14 @@ class SheetLayout::Impl {
     for (const Row& row : item.task) {
       if (!words.empty()) words.push_back({PieceKind::Space, " ", {}});
       words.insert(words.end(), row.pieces.begin(), row.pieces.end());
+    }
+    // A word problem is prose: its one-letter words upright, a hyphen between blanks a dash.
+    for (Piece& piece : words)
+      if (piece.kind == PieceKind::Letter) piece.kind = PieceKind::Text;
+    for (std::size_t i = 1; i + 1 < words.size(); ++i) {
+      if (words[i].kind == PieceKind::Operator && words[i].text == "-" &&
+          words[i - 1].kind == PieceKind::Space && words[i + 1].kind == PieceKind::Space)
+        words[i] = {PieceKind::Text, "–", {}};
     }
     for (const Box& line : type_.Paragraph(words, body_, width)) {
       const auto [baseline, height] = Typesetter::LineMetrics(line, body_);
