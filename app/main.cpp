@@ -1,8 +1,10 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 #include "app/working_folder.h"
 #include "common/random.h"
@@ -21,12 +23,22 @@ std::filesystem::path HomeWorkingFolder() {
                                                    mathsheets::app::ShareFolderOf(programFolder));
 }
 
+// A saved set named on the command line (a double click on a *.mathsheet file), made absolute
+// before the program changes folder.
+std::optional<std::filesystem::path> SetFileArgument(const QStringList& arguments) {
+  for (qsizetype i = 1; i < arguments.size(); ++i)
+    if (!arguments[i].startsWith("--"))
+      return std::filesystem::absolute(std::filesystem::path(arguments[i].toStdString()));
+  return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // The program works in the folder it is started in: gen/ for worksheets, gen5/ and pictures.
   std::filesystem::path workdir = std::filesystem::current_path();
+  const std::optional<std::filesystem::path> setFile = SetFileArgument(app.arguments());
   const bool inHomeFolder = app.arguments().contains(kHomeFolderOption);
   if (inHomeFolder) {
     try {
@@ -47,5 +59,12 @@ int main(int argc, char** argv) {
   // Without a window manager a maximized window keeps its size: fill the screen first.
   window.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
   window.showMaximized();
+  // The set opens once the window is up: a main set in it, a problems set in the word-problem
+  // window, a bad one in an error box over the empty window.
+  if (setFile)
+    QTimer::singleShot(0, &window, [&window, &setFile] {
+      if (window.OpenSetFile(*setFile) == mathsheets::ui::TForm1::SetOpened::Problems)
+        window.Button122Click();
+    });
   return app.exec();
 }

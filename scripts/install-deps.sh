@@ -3,7 +3,7 @@
 # as arguments.
 set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev fonts-dejavu-core fonts-paratype poppler-utils
-  desktop-file-utils "$@")
+  desktop-file-utils shared-mime-info "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QRadioButton>
@@ -12,6 +13,8 @@
 #include "common/io_error.h"
 #include "generators/registry.h"
 #include "pdf/worksheet_pdf.h"
+#include "sets/set_file.h"
+#include "sets/set_selection.h"
 #include "shell/catalog.h"
 #include "shell/main_run.h"
 #include "shell/sample_preview.h"
@@ -245,6 +248,18 @@ QWidget* TForm1::BuildTopStrip() {
   // Ticked, a run also writes the print-ready PDF of each file beside it.
   checkBoxPdf_ = Named(new QCheckBox("PDF"), "CheckBoxPdf");
   run->addWidget(checkBoxPdf_, 1, 3);
+  // Saved sets: the selection, its seed and layout to a file and back, and the last run again.
+  buttonRepeat_ = Named(new QPushButton("Повторить"), "ButtonRepeat");
+  buttonRepeat_->setEnabled(false);
+  buttonRepeat_->setToolTip("Те же варианты, что и в прошлый раз");
+  auto* saveSet = Named(new QPushButton("Сохранить набор…"), "ButtonSaveSet");
+  auto* openSet = Named(new QPushButton("Открыть набор…"), "ButtonOpenSet");
+  connect(buttonRepeat_, &QPushButton::clicked, this, &TForm1::ButtonRepeatClick);
+  connect(saveSet, &QPushButton::clicked, this, &TForm1::ButtonSaveSetClick);
+  connect(openSet, &QPushButton::clicked, this, &TForm1::ButtonOpenSetClick);
+  run->addWidget(buttonRepeat_, 0, 4);
+  run->addWidget(saveSet, 0, 5);
+  run->addWidget(openSet, 1, 5);
   layout->addLayout(run);
 
   pictures_[5] = Named(new PictureBox, "ImageZn");
@@ -351,17 +366,118 @@ QWidget* TForm1::BuildRow(int taskNumber) {
 }
 
 void TForm1::Button1Click() {
+  // Every run starts from a seed of its own, so that it can be repeated and saved; the first run
+  // after a set is opened takes the set's.
+  const std::uint32_t seed = openedSeed_ ? *openedSeed_ : random_.Next();
+  RunWithSeed(seed);
+}
+
+void TForm1::ButtonRepeatClick() {
+  if (!lastRun_ || !lastRun_->seed) return;
+  sets::ApplyMainSet(*lastRun_, selection_);
+  ShowSelection();
+  RunWithSeed(*lastRun_->seed);
+}
+
+void TForm1::RunWithSeed(std::uint32_t seed) {
+  lastRun_ = sets::MainSetOf(selection_);
+  lastRun_->seed = seed;
+  lastRun_->layout = layout_;
+  changedSinceRun_ = false;
+  openedSeed_.reset();
+  buttonRepeat_->setEnabled(true);
+  random_.Seed(seed);
   try {
     // A teacher who stops the run keeps what was written so far, and wanted no more of it.
     RunProgressDialog progress(this);
     const RunResult result =
         RunMainWorksheet(selection_, workdir_, CurrentLocalDateTime(), progress.Hook());
     if (result.end == RunEnd::Completed && checkBoxPdf_->isChecked())
-      pdf::WriteWorksheetPdfPair(result.studentPath, result.teacherPath);
+      pdf::WriteWorksheetPdfPair(result.studentPath, result.teacherPath, layout_);
   } catch (const IoError& e) {
     errorBox_(QString::fromStdString(e.BoxText()));
   } catch (const std::exception& e) {
     errorBox_(QString::fromUtf8(e.what()) + ".");
+  }
+}
+
+void TForm1::ButtonSaveSetClick() {
+  QString file = QFileDialog::getSaveFileName(this, "Сохранить набор", QString(),
+                                              "Наборы заданий (*.mathsheet)");
+  if (file.isEmpty()) return;
+  if (!file.endsWith(".mathsheet")) file += ".mathsheet";
+  SaveSetFile(file.toStdString());
+}
+
+void TForm1::ButtonOpenSetClick() {
+  const QString file = QFileDialog::getOpenFileName(this, "Открыть набор", QString(),
+                                                    "Наборы заданий (*.mathsheet);;Все файлы (*)");
+  if (file.isEmpty()) return;
+  if (OpenSetFile(file.toStdString()) == SetOpened::Problems) Button122Click();
+}
+
+bool TForm1::SaveSetFile(const std::filesystem::path& file) {
+  sets::WorksheetSet set = lastRun_ && !changedSinceRun_ ? *lastRun_ : sets::MainSetOf(selection_);
+  set.seed = lastSeed();
+  set.layout = layout_;
+  try {
+    sets::WriteSetFile(file, set);
+    return true;
+  } catch (const IoError& e) {
+    errorBox_(QString::fromStdString(file.string() + ": " + e.BoxText()));
+    return false;
+  }
+}
+
+TForm1::SetOpened TForm1::OpenSetFile(const std::filesystem::path& file) {
+  sets::WorksheetSet set;
+  try {
+    set = sets::ReadSetFile(file);
+  } catch (const sets::SetError& e) {
+    errorBox_(QString::fromUtf8(e.what()) + ".");
+    return SetOpened::No;
+  } catch (const IoError& e) {
+    errorBox_(QString::fromStdString(file.string() + ": " + e.BoxText()));
+    return SetOpened::No;
+  }
+  if (set.kind == sets::SetKind::Problems) {
+    form3_->ApplySet(set);
+    return SetOpened::Problems;
+  }
+  sets::ApplyMainSet(set, selection_);
+  ShowSelection();
+  layout_ = set.layout;
+  openedSeed_ = set.seed;
+  lastRun_ = set;
+  changedSinceRun_ = false;
+  buttonRepeat_->setEnabled(set.seed.has_value());
+  return SetOpened::Main;
+}
+
+void TForm1::ShowSelection() {
+  for (const TaskKind& kind : kTaskCatalog) {
+    const bool ticked = selection_.CountBoxEnabled(kind.Number);
+    findChild<QCheckBox*>(QString("CheckBox%1").arg(kind.checkBox))->setChecked(ticked);
+    QLineEdit* box = countBoxes_[static_cast<std::size_t>(kind.Number - 1)];
+    const QSignalBlocker blocker(box);
+    box->setEnabled(ticked);
+    box->setText(QString::fromStdString(selection_.CountText(kind.Number)));
+  }
+  {
+    const QSignalBlocker blocker(edit4_);
+    edit4_->setText(QString::fromStdString(selection_.VariantsText()));
+  }
+  for (const OptionGroupInfo& g : kOptionGroups) {
+    const int level = selection_.Level(g.group);
+    for (int k = 1; k <= g.buttons; ++k) {
+      auto* radio =
+          findChild<QRadioButton*>(QString("RadioButton%1").arg(g.firstRadioButton + k - 1));
+      // A group with no button clicked shows none checked, as at start-up.
+      QButtonGroup* group = radio->group();
+      group->setExclusive(false);
+      radio->setChecked(k == level);
+      group->setExclusive(true);
+    }
   }
 }
 
@@ -386,20 +502,24 @@ void TForm1::Button123Click() {
 }
 
 void TForm1::CheckBoxClick(int taskNumber) {
+  changedSinceRun_ = true;
   selection_.CheckBoxClick(taskNumber);
   countBoxes_[static_cast<std::size_t>(taskNumber - 1)]->setEnabled(
       selection_.CountBoxEnabled(taskNumber));
 }
 
 void TForm1::CountBoxChange(int taskNumber, const QString& text) {
+  changedSinceRun_ = true;
   selection_.CountBoxChange(taskNumber, text.toStdString());
 }
 
 void TForm1::Edit4Change(const QString& text) {
+  changedSinceRun_ = true;
   selection_.VariantsChange(text.toStdString());
 }
 
 void TForm1::RadioButtonClick(int radioButton) {
+  changedSinceRun_ = true;
   selection_.RadioButtonClick(radioButton);
 }
 

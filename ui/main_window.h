@@ -12,6 +12,8 @@
 
 #include "common/random.h"
 #include "generators/main_module.h"
+#include "sets/worksheet_set.h"
+#include "sheet/print_layout.h"
 #include "shell/main_selection.h"
 #include "ui/widgets/error_box.h"
 #include "ui/widgets/picture_box.h"
@@ -38,10 +40,28 @@ class TForm1 : public QMainWindow {
   MainModule& module() { return module_; }
   MainSelection& selection() { return selection_; }
   TForm3* wordProblemWindow() const { return form3_; }
+  // The seed of the last run, or of the set opened since; a saved set holds it.
+  std::optional<std::uint32_t> lastSeed() const { return lastRun_ ? lastRun_->seed : std::nullopt; }
+
+  // Reads a set file into this window's selection and boxes, or a problems set into the
+  // word-problem window's; a bad file is shown in the error box and changes nothing. Answers
+  // whether it was read, and into which window.
+  enum class SetOpened { No, Main, Problems };
+  SetOpened OpenSetFile(const std::filesystem::path& file);
+  // Writes the set of the last run, as the selection was when it started, with its seed and the
+  // layout; once the teacher has changed the selection since, the selection as it is with that
+  // seed. False after an error box.
+  bool SaveSetFile(const std::filesystem::path& file);
 
  public slots:
   void Button1Click();
   void Button2Click();
+  // "Повторить": the selection of the last run back in the boxes, and the run again with its seed:
+  // the same sheets. A run changes some options as it goes, so a second "Выполнить" would not.
+  void ButtonRepeatClick();
+  // "Сохранить набор…" and "Открыть набор…": a file dialog, then SaveSetFile or OpenSetFile.
+  void ButtonSaveSetClick();
+  void ButtonOpenSetClick();
   void Button120Click();
   void Button122Click();
   void Button123Click();
@@ -53,6 +73,9 @@ class TForm1 : public QMainWindow {
 
  private:
   void FormCreate();
+  void RunWithSeed(std::uint32_t seed);
+  // Shows the selection in the check boxes, count boxes, radio buttons and the variants box.
+  void ShowSelection();
   // Fills the six sample boxes from the example files of `sample`; throws IoError.
   void rinf(int sample);
   // Paints the web-address labels in a colour scheme drawn at random.
@@ -70,7 +93,15 @@ class TForm1 : public QMainWindow {
   MainModule module_;
   MainSelection selection_;
 
+  // The selection as the last run started, its seed and layout (or the set opened since).
+  std::optional<sets::WorksheetSet> lastRun_;
+  bool changedSinceRun_ = false;
+  // The seed of a set opened since the last run, which the next run takes.
+  std::optional<std::uint32_t> openedSeed_;
+  sheet::PrintLayout layout_;
+
   std::array<QLineEdit*, kTaskKindCount> countBoxes_{};
+  QPushButton* buttonRepeat_ = nullptr;
   QLineEdit* edit4_ = nullptr;
   QCheckBox* checkBoxPdf_ = nullptr;
   QLabel* label2_ = nullptr;

@@ -1,11 +1,14 @@
 #include "ui/problem_window.h"
 
+#include <QFileDialog>
 #include <QFont>
 #include <QResizeEvent>
 #include <string>
 
 #include "common/io_error.h"
 #include "pdf/worksheet_pdf.h"
+#include "sets/set_file.h"
+#include "sets/set_selection.h"
 #include "ui/widgets/run_progress_dialog.h"
 #include "wordproblems/animation.h"
 #include "wordproblems/problem_catalog.h"
@@ -55,12 +58,13 @@ QString FromUtf8(std::string_view text) {
 
 }  // namespace
 
-TForm3::TForm3(const std::filesystem::path& workdir, RandomSource& random, QDialog* helpWindow,
+TForm3::TForm3(const std::filesystem::path& workdir, Pcg32& random, QDialog* helpWindow,
                QWidget* parent, ErrorBox errors)
     : QDialog(parent),
       errorBox(errors ? std::move(errors) : MessageBoxFor(this)),
       workdir_(workdir),
       helpWindow_(helpWindow),
+      random_(random),
       module_(random) {
   setObjectName("Form3");
   setWindowTitle("Form3");
@@ -89,6 +93,7 @@ void TForm3::BuildTopStrip() {
   edit1_ = new QLineEdit(this);
   edit1_->setObjectName("Edit1");
   edit1_->setGeometry(196, 8, 60, 28);
+  connect(edit1_, &QLineEdit::textChanged, this, [this] { changedSinceRun_ = true; });
 
   // Ticked, a run also writes the print-ready PDF of each file beside it.
   checkBoxPdf_ = new QCheckBox("PDF", this);
@@ -113,6 +118,23 @@ void TForm3::BuildTopStrip() {
     labels_[static_cast<std::size_t>(i)]->setObjectName(Name("Label", i + 1));
     labels_[static_cast<std::size_t>(i)]->setGeometry(476 + (i - 4) * 120, 12, 110, 20);
   }
+
+  // Saved sets: the ticked problems, the variants and the seed to a file and back, and the last
+  // run again.
+  buttonRepeat_ = new QPushButton("Повторить", this);
+  buttonRepeat_->setObjectName("ButtonRepeat");
+  buttonRepeat_->setGeometry(716, 8, 100, 28);
+  buttonRepeat_->setEnabled(false);
+  buttonRepeat_->setToolTip("Те же варианты, что и в прошлый раз");
+  connect(buttonRepeat_, &QPushButton::clicked, this, &TForm3::ButtonRepeatClick);
+  auto* saveSet = new QPushButton("Сохранить набор…", this);
+  saveSet->setObjectName("ButtonSaveSet");
+  saveSet->setGeometry(824, 8, 150, 28);
+  connect(saveSet, &QPushButton::clicked, this, &TForm3::ButtonSaveSetClick);
+  auto* openSet = new QPushButton("Открыть набор…", this);
+  openSet->setObjectName("ButtonOpenSet");
+  openSet->setGeometry(982, 8, 150, 28);
+  connect(openSet, &QPushButton::clicked, this, &TForm3::ButtonOpenSetClick);
 
   images_[3] = new PictureBox(this);
   images_[3]->setObjectName("Image4");
@@ -210,10 +232,33 @@ void TForm3::PreviewButtonClick(int buttonNumber) {
 }
 
 void TForm3::CheckBoxClick(int index) {
+  changedSinceRun_ = true;
   ToggleSelected(module_, index);
 }
 
 void TForm3::Button232Click() {
+  // Every run starts from a seed of its own, so that it can be repeated and saved; the first run
+  // after a set is opened takes the set's.
+  RunWithSeed(openedSeed_ ? *openedSeed_ : random_.Next());
+}
+
+void TForm3::ButtonRepeatClick() {
+  if (!lastRun_ || !lastRun_->seed) return;
+  ShowSet(*lastRun_);
+  RunWithSeed(*lastRun_->seed);
+}
+
+void TForm3::RunWithSeed(std::uint32_t seed) {
+  lastRun_ = sets::ProblemSetOf(module_, edit1_->text().toStdString());
+  lastRun_->seed = seed;
+  lastRun_->layout = layout_;
+  changedSinceRun_ = false;
+  openedSeed_.reset();
+  buttonRepeat_->setEnabled(true);
+  random_.Seed(seed);
+  // The noun forms start afresh, as in a run of the command line, not from the last preview.
+  module_.nounClass = 0;
+  module_.timesClass = 0;
   // The animation waits for the end of the run, though the progress dialog lets events through.
   timer1_->stop();
   try {
@@ -221,13 +266,74 @@ void TForm3::Button232Click() {
     const ProblemRunResult result = RunProblemWorksheet(
         module_, edit1_->text().toStdString(), workdir_, CurrentLocalDateTime(), progress.Hook());
     if (result.end == RunEnd::Completed && checkBoxPdf_->isChecked())
-      pdf::WriteWorksheetPdfPair(result.studentPath, result.teacherPath);
+      pdf::WriteWorksheetPdfPair(result.studentPath, result.teacherPath, layout_);
   } catch (const IoError& e) {
     errorBox(QString::fromStdString(e.BoxText()));
   } catch (const std::exception& e) {
     errorBox(QString::fromUtf8(e.what()) + ".");
   }
   timer1_->start();
+}
+
+void TForm3::ButtonSaveSetClick() {
+  QString file = QFileDialog::getSaveFileName(this, "Сохранить набор", QString(),
+                                              "Наборы заданий (*.mathsheet)");
+  if (file.isEmpty()) return;
+  if (!file.endsWith(".mathsheet")) file += ".mathsheet";
+  SaveSetFile(file.toStdString());
+}
+
+void TForm3::ButtonOpenSetClick() {
+  const QString file = QFileDialog::getOpenFileName(this, "Открыть набор", QString(),
+                                                    "Наборы заданий (*.mathsheet);;Все файлы (*)");
+  if (!file.isEmpty()) OpenSetFile(file.toStdString());
+}
+
+bool TForm3::SaveSetFile(const std::filesystem::path& file) {
+  sets::WorksheetSet set = lastRun_ && !changedSinceRun_
+                               ? *lastRun_
+                               : sets::ProblemSetOf(module_, edit1_->text().toStdString());
+  set.seed = lastSeed();
+  set.layout = layout_;
+  try {
+    sets::WriteSetFile(file, set);
+    return true;
+  } catch (const IoError& e) {
+    errorBox(QString::fromStdString(file.string() + ": " + e.BoxText()));
+    return false;
+  }
+}
+
+bool TForm3::OpenSetFile(const std::filesystem::path& file) {
+  try {
+    const sets::WorksheetSet set = sets::ReadSetFile(file);
+    if (set.kind != sets::SetKind::Problems)
+      throw sets::SetError(file.string() + ": a set of the main window, not the word-problem one");
+    ApplySet(set);
+    return true;
+  } catch (const sets::SetError& e) {
+    errorBox(QString::fromUtf8(e.what()) + ".");
+  } catch (const IoError& e) {
+    errorBox(QString::fromStdString(file.string() + ": " + e.BoxText()));
+  }
+  return false;
+}
+
+void TForm3::ApplySet(const sets::WorksheetSet& set) {
+  ShowSet(set);
+  layout_ = set.layout;
+  openedSeed_ = set.seed;
+  lastRun_ = set;
+  changedSinceRun_ = false;
+  buttonRepeat_->setEnabled(set.seed.has_value());
+}
+
+void TForm3::ShowSet(const sets::WorksheetSet& set) {
+  sets::ApplyProblemSet(set, module_);
+  for (const TWordProblem& problem : WordProblemCatalog())
+    findChild<QCheckBox*>(Name("CheckBox", problem.Index))
+        ->setChecked(module_.Selected[static_cast<std::size_t>(problem.Index - 1)] == 1);
+  edit1_->setText(QString::fromStdString(set.variants));
 }
 
 void TForm3::Button233Click() {

@@ -7,9 +7,13 @@
 #include <QPushButton>
 #include <QTimer>
 #include <array>
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 
 #include "common/random.h"
+#include "sets/worksheet_set.h"
+#include "sheet/print_layout.h"
 #include "ui/widgets/error_box.h"
 #include "ui/widgets/picture_box.h"
 #include "wordproblems/problem_module.h"
@@ -23,14 +27,26 @@ class TForm3 : public QDialog {
   Q_OBJECT
  public:
   // `workdir` holds gen/ and the pictures; `helpWindow` is shown by "Справка". An empty
-  // `errors` shows message boxes, also for the panel pictures loaded here.
-  TForm3(const std::filesystem::path& workdir, RandomSource& random, QDialog* helpWindow,
+  // `errors` shows message boxes, also for the panel pictures loaded here. Each run seeds `random`
+  // with a seed of its own, drawn from it.
+  TForm3(const std::filesystem::path& workdir, Pcg32& random, QDialog* helpWindow,
          QWidget* parent = nullptr, ErrorBox errors = {});
 
   // Every error of the window is shown through it.
   ErrorBox errorBox;
 
   ProblemModule& module() { return module_; }
+  std::optional<std::uint32_t> lastSeed() const { return lastRun_ ? lastRun_->seed : std::nullopt; }
+
+  // A problems set into the check boxes, the flags and the variants box; its seed is the next
+  // run's. The set must be a problems set.
+  void ApplySet(const sets::WorksheetSet& set);
+  // Reads a set file into the window; a bad file, or a main-window set, is shown in the error box
+  // and changes nothing.
+  bool OpenSetFile(const std::filesystem::path& file);
+  // Writes the set of the last run with its seed and the layout, or, once the teacher has changed
+  // the ticks or the variants box since, the window as it is with that seed.
+  bool SaveSetFile(const std::filesystem::path& file);
 
  public slots:
   void Button1Click();
@@ -40,6 +56,9 @@ class TForm3 : public QDialog {
   void CheckBoxClick(int index);
   void Button232Click();
   void Button233Click();
+  void ButtonRepeatClick();
+  void ButtonSaveSetClick();
+  void ButtonOpenSetClick();
   void Timer1Timer();
 
  protected:
@@ -51,14 +70,24 @@ class TForm3 : public QDialog {
   void BuildPreviewLabels();
   void BuildColumns();
   void LoadPanels();
+  void RunWithSeed(std::uint32_t seed);
+  void ShowSet(const sets::WorksheetSet& set);
 
   std::filesystem::path workdir_;
   QDialog* helpWindow_;
+  Pcg32& random_;
   ProblemModule module_;
+  // The window as the last run started, its seed and layout (or the set opened since).
+  std::optional<sets::WorksheetSet> lastRun_;
+  bool changedSinceRun_ = false;
+  // The seed of a set opened since the last run, which the next run takes.
+  std::optional<std::uint32_t> openedSeed_;
+  sheet::PrintLayout layout_;
 
   QPushButton* button1_ = nullptr;
   QPushButton* button232_ = nullptr;
   QPushButton* button233_ = nullptr;
+  QPushButton* buttonRepeat_ = nullptr;
   QLineEdit* edit1_ = nullptr;
   QCheckBox* checkBoxPdf_ = nullptr;
   std::array<QLabel*, 7> labels_{};      // Label1 .. Label7

@@ -16,7 +16,7 @@ cmake --install "$build" --prefix "$stage/usr" > "$work/install.log" || {
 }
 (cd "$stage" && find . -type f | sort) > "$work/files"
 for f in ./usr/bin/mathsheets ./usr/bin/mathsheets-cli \
-  ./usr/share/applications/mathsheets.desktop \
+  ./usr/share/applications/mathsheets.desktop ./usr/share/mime/packages/mathsheets.xml \
   ./usr/share/icons/hicolor/scalable/apps/mathsheets.svg \
   ./usr/share/man/man1/mathsheets.1.gz ./usr/share/man/man1/mathsheets-cli.1.gz \
   ./usr/share/doc/mathsheets/copyright ./usr/share/doc/mathsheets/changelog.Debian.gz \
@@ -25,18 +25,32 @@ for f in ./usr/bin/mathsheets ./usr/bin/mathsheets-cli \
   check "installs $f" grep -qxF "$f" "$work/files"
 done
 check "only the package's folders under usr" \
-  test -z "$(grep -v -E '^\./usr/(bin|share/(applications|icons|man|doc/mathsheets|mathsheets))/' "$work/files")"
+  test -z "$(grep -v -E '^\./usr/(bin|share/(applications|icons|man|mime/packages|doc/mathsheets|mathsheets))/' "$work/files")"
 check "no gen folder among the examples" test ! -e "$stage/usr/share/mathsheets/gen"
 check "documents are gzip without a time stamp" \
   test "$(od -An -tx1 -j4 -N4 "$stage/usr/share/doc/mathsheets/changelog.Debian.gz")" = " 00 00 00 00"
 check "menu entry is valid" desktop-file-validate "$stage/usr/share/applications/mathsheets.desktop"
+check "menu entry opens saved sets" \
+  grep -qx 'MimeType=application/x-mathsheet;' "$stage/usr/share/applications/mathsheets.desktop"
+# The MIME data as the system reads it: a database built from it and the system's own types
+# knows *.mathsheet, and the XML draws no complaint.
+mkdir -p "$work/mime/packages"
+cp /usr/share/mime/packages/freedesktop.org.xml "$stage/usr/share/mime/packages/mathsheets.xml" \
+  "$work/mime/packages/"
+check "the MIME data builds a database without a complaint" \
+  test -z "$(XDG_DATA_HOME="$work" update-mime-database "$work/mime" 2>&1)"
+check "and names *.mathsheet application/x-mathsheet" \
+  grep -qx '50:application/x-mathsheet:\*\.mathsheet' "$work/mime/globs2"
 
 mkdir -p "$work/sheets/gen"
 out=$("$stage/usr/bin/mathsheets-cli" main --dir "$work/sheets" --seed 7 --variants 2 --count 1=3)
 check "staged mathsheets-cli writes a worksheet pair" test -f "$(echo "$out" | sed -n 2p)"
 
 # The window as the menu starts it: the Exec line run through a PATH that finds the staged program.
+# A double click on a set file gives its path for %f.
+printf 'main?seed=7&variants=2&count=1:3\n' > "$work/lesson.mathsheet"
 exec_line=$(sed -n 's/^Exec=//p' "$stage/usr/share/applications/mathsheets.desktop")
+exec_line=${exec_line//%f/$work/lesson.mathsheet}
 mkdir "$work/home"
 folder="$work/home/Рабочие листы"
 (cd / && HOME="$work/home" PATH="$stage/usr/bin:$PATH" QT_QPA_PLATFORM=offscreen \

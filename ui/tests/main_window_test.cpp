@@ -11,8 +11,10 @@
 #include <fstream>
 #include <set>
 
+#include "sets/set_file.h"
 #include "shell/catalog.h"
 #include "testing/worksheet_reading.h"
+#include "ui/problem_window.h"
 #include "ui/widgets/run_progress_dialog.h"
 
 using namespace mathsheets;
@@ -36,6 +38,24 @@ std::filesystem::path PreparedWorkdir(const std::string& name, bool withGen,
 
 // Every window of these tests draws from this seed, so a failure replays the same numbers.
 constexpr std::uint64_t kSeed = 20161210;
+
+// The worksheet files of gen/, by name.
+std::set<std::filesystem::path> GenFiles(const std::filesystem::path& dir) {
+  std::set<std::filesystem::path> files;
+  for (const auto& e : std::filesystem::directory_iterator(dir / "gen")) files.insert(e.path());
+  return files;
+}
+
+std::string AfterStamp(const std::filesystem::path& file) {
+  const std::string bytes = testing::FileBytes(file);
+  return bytes.substr(bytes.find('\n') + 1);
+}
+
+// What a run of the main window reads of its module.
+auto RunState(const MainModule& m) {
+  return std::tuple(m.TaskCount, m.VariantCount, m.GcdLevel, m.FractionLevel, m.MulDivLevel,
+                    m.MixedLevel, m.MixedMulDivLevel, m.WidePrimes);
+}
 
 }  // namespace
 
@@ -160,25 +180,154 @@ class MainWindowTest : public QObject {
       for (const auto& e : std::filesystem::directory_iterator(dir / "gen")) files.insert(e.path());
       return files;
     };
-    std::set<std::filesystem::path> files;
+    // Folders in the place of the next pair's PDFs make them fail; its text files stay whole.
+    const auto numbered = [](std::filesystem::path f) {
+      return f.replace_filename(f.stem().string() + "_2" + f.extension().string());
+    };
+    std::vector<std::filesystem::path> second;
     do {  // again when the clock's minute turns between the two runs
+      for (const auto& f : gen()) std::filesystem::remove_all(f);
+      w.errors.clear();
       w.Get<QPushButton>("Button1")->click();
       QCOMPARE(w.errors, QStringList());
-      files = gen();
-      QCOMPARE(files.size(), std::size_t{4});
-      for (const auto& f : files) {
+      const std::set<std::filesystem::path> first = gen();
+      QCOMPARE(first.size(), std::size_t{4});
+      second.clear();
+      for (const auto& f : first) {
         if (f.extension() != ".pdf") continue;
-        QVERIFY(files.count(std::filesystem::path(f).replace_extension(".txt")) == 1);
+        QVERIFY(first.count(std::filesystem::path(f).replace_extension(".txt")) == 1);
         QCOMPARE(testing::FileBytes(f).substr(0, 5), std::string("%PDF-"));
-        // A folder in the PDF's place makes the next run's PDF fail.
-        std::filesystem::remove(f);
-        std::filesystem::create_directory(f);
+        std::filesystem::create_directory(numbered(f));
+        second.push_back(numbered(std::filesystem::path(f).replace_extension(".txt")));
       }
       w.Get<QPushButton>("Button1")->click();
-    } while (gen() != files);
-    QCOMPARE(w.errors, QStringList{"File access denied."});
-    for (const auto& f : files)
-      if (f.extension() == ".txt") QCOMPARE(testing::WorksheetLines(f).size(), std::size_t{9});
+    } while (!std::filesystem::exists(second[0]) || !std::filesystem::exists(second[1]));
+    QCOMPARE(w.errors.size(), 1);
+    QVERIFY2(w.errors[0].startsWith("File access denied"), qPrintable(w.errors[0]));
+    for (const auto& f : second) QCOMPARE(testing::WorksheetLines(f).size(), std::size_t{9});
+  }
+
+  // Ticks, texts and clicks saved with the run's seed; another window opens the set, shows every
+  // box as it was and writes the same sheets; "Повторить" writes them again, numbered _2.
+  void ASavedSetRestoresTheWindowAndRepeatsTheRun() {
+    const auto dir = PreparedWorkdir("set", true);
+    Window w(dir);
+    QCOMPARE(w.Get<QPushButton>("ButtonSaveSet")->text(), QString("Сохранить набор…"));
+    QCOMPARE(w.Get<QPushButton>("ButtonOpenSet")->text(), QString("Открыть набор…"));
+    QVERIFY(!w.Get<QPushButton>("ButtonRepeat")->isEnabled());
+    w.Get<QCheckBox>("CheckBox1")->click();
+    w.Get<QLineEdit>("Edit1")->setText(" 3, два");
+    w.Get<QCheckBox>(QString("CheckBox%1").arg(TaskKindByNumber(57).checkBox))->click();
+    QTest::keyClicks(w.Get<QLineEdit>(QString("Edit%1").arg(TaskKindByNumber(57).countBox)), "2");
+    w.Get<QRadioButton>("RadioButton8")->click();
+    w.Get<QCheckBox>(QString("CheckBox%1").arg(TaskKindByNumber(78).checkBox))->click();
+    QTest::keyClicks(w.Get<QLineEdit>(QString("Edit%1").arg(TaskKindByNumber(78).countBox)), "1");
+    w.Get<QRadioButton>("RadioButton14")->click();
+    QTest::keyClicks(w.Get<QLineEdit>("Edit4"), "2");
+    // The run changes the fraction level as it goes: the set holds the options it started from.
+    const auto started = RunState(w.form.module());
+    w.Get<QPushButton>("Button1")->click();
+    QCOMPARE(w.errors, QStringList());
+    const auto first = GenFiles(dir);
+    QVERIFY(w.form.SaveSetFile(dir / "lesson.mathsheet"));
+    QCOMPARE(testing::FileBytes(dir / "lesson.mathsheet"),
+             "main?seed=" + std::to_string(*w.form.lastSeed()) +
+                 "&variants=2&count=1:%203%2C%20%D0%B4%D0%B2%D0%B0,57:2,78:1"
+                 "&level=fraction:1,mixed:2&wide=1\n");
+
+    const auto other = PreparedWorkdir("set_other", true);
+    Window v(other);
+    v.Get<QCheckBox>("CheckBox9")->click();  // left from before: the set clears it
+    QTest::keyClicks(v.Get<QLineEdit>("Edit10"), "5");
+    v.Get<QRadioButton>("RadioButton2")->click();
+    QCOMPARE(v.form.OpenSetFile(dir / "lesson.mathsheet"), TForm1::SetOpened::Main);
+    QCOMPARE(v.errors, QStringList());
+    QVERIFY(RunState(v.form.module()) == started);
+    for (const TaskKind& kind : kTaskCatalog) {
+      const auto* count = v.Get<QLineEdit>(QString("Edit%1").arg(kind.countBox));
+      QCOMPARE(count->text(), w.Get<QLineEdit>(QString("Edit%1").arg(kind.countBox))->text());
+      QCOMPARE(count->isEnabled(), kind.Number == 1 || kind.Number == 57 || kind.Number == 78);
+      QCOMPARE(v.Get<QCheckBox>(QString("CheckBox%1").arg(kind.checkBox))->isChecked(),
+               count->isEnabled());
+    }
+    for (int i = 1; i <= 18; ++i)
+      QCOMPARE(v.Get<QRadioButton>(QString("RadioButton%1").arg(i))->isChecked(),
+               i == 6 || i == 14);
+    QCOMPARE(v.Get<QLineEdit>("Edit4")->text(), QString("2"));
+    v.Get<QPushButton>("Button1")->click();
+    const auto opened = GenFiles(other);
+    QCOMPARE(opened.size(), std::size_t{2});
+    for (auto a = first.begin(), b = opened.begin(); a != first.end(); ++a, ++b)
+      QCOMPARE(AfterStamp(*b), AfterStamp(*a));
+
+    w.Get<QPushButton>("ButtonRepeat")->click();
+    auto again = GenFiles(dir);
+    for (const auto& f : first) again.erase(f);
+    QCOMPARE(again.size(), std::size_t{2});
+    for (auto a = first.begin(), b = again.begin(); a != first.end(); ++a, ++b)
+      QCOMPARE(AfterStamp(*b), AfterStamp(*a));
+  }
+
+  // A file that is no set is named in the error box with its first bad item, and the window
+  // keeps its selection as it was; a problems set goes to the word-problem window.
+  void ABadSetChangesNothingAndAProblemsSetGoesToItsWindow() {
+    const auto dir = PreparedWorkdir("badset", true);
+    Window w(dir);
+    w.Get<QCheckBox>("CheckBox1")->click();
+    QTest::keyClicks(w.Get<QLineEdit>("Edit1"), "3");
+    w.Get<QRadioButton>("RadioButton3")->click();
+    QTest::keyClicks(w.Get<QLineEdit>("Edit4"), "4");
+    const auto state = RunState(w.form.module());
+    const struct {
+      const char* name;
+      std::string text;
+      const char* message;
+    } kCases[] = {
+        {"type", "main?variants=9&count=2:1,300:1", "\"count=2:1,300:1\": no exercise type 300."},
+        {"level", "main?count=2:1&level=gcd:9", "\"level=gcd:9\": gcd has buttons 1..5, not 9."},
+        {"short", "main?count=2:1&variants=%4", "\"variants=%4\": cut short"},
+        {"big", "main?variants=" + std::string(70000, '1'), "larger than 64 KB, not a set."},
+        {"notes", "Контрольная по дробям", "not a set: byte 1"},
+    };
+    for (const auto& c : kCases) {
+      const auto file = dir / (std::string(c.name) + ".mathsheet");
+      std::ofstream(file, std::ios::binary) << c.text;
+      w.errors.clear();
+      QCOMPARE(w.form.OpenSetFile(file), TForm1::SetOpened::No);
+      QCOMPARE(w.errors.size(), 1);
+      QVERIFY2(w.errors[0].startsWith(QString::fromStdString(file.string() + ": ")) &&
+                   w.errors[0].contains(c.message),
+               qPrintable(w.errors[0]));
+      QVERIFY(RunState(w.form.module()) == state);
+      QCOMPARE(w.Get<QLineEdit>("Edit1")->text(), QString("3"));
+      QVERIFY(!w.Get<QLineEdit>("Edit2")->isEnabled());
+      QVERIFY(w.Get<QRadioButton>("RadioButton3")->isChecked());
+      QCOMPARE(w.Get<QLineEdit>("Edit4")->text(), QString("4"));
+    }
+    w.errors.clear();
+    QCOMPARE(w.form.OpenSetFile(dir / "missing.mathsheet"), TForm1::SetOpened::No);
+    QCOMPARE(w.errors, QStringList{QString::fromStdString((dir / "missing.mathsheet").string() +
+                                                          ": File not found.")});
+
+    std::ofstream(dir / "problems.mathsheet") << "problems?seed=5&variants=3&select=Z2,B93\n";
+    QCOMPARE(w.form.OpenSetFile(dir / "problems.mathsheet"), TForm1::SetOpened::Problems);
+    QVERIFY(RunState(w.form.module()) == state);
+    TForm3* problems = w.form.wordProblemWindow();
+    QVERIFY(problems->findChild<QCheckBox*>("CheckBox2")->isChecked());
+    QVERIFY(problems->findChild<QCheckBox*>("CheckBox191")->isChecked());
+    QVERIFY(!problems->findChild<QCheckBox*>("CheckBox1")->isChecked());
+    QCOMPARE(problems->findChild<QLineEdit*>("Edit1")->text(), QString("3"));
+    QCOMPARE(problems->lastSeed(), std::optional<std::uint32_t>(5));
+    // A main set is refused there, and the problems stay ticked.
+    w.errors.clear();
+    QVERIFY(!problems->OpenSetFile(dir / "type.mathsheet"));
+    std::ofstream(dir / "main.mathsheet") << "main?count=1:1\n";
+    QVERIFY(!problems->OpenSetFile(dir / "main.mathsheet"));
+    QCOMPARE(w.errors.size(), 2);
+    QVERIFY2(w.errors[1].endsWith("main.mathsheet: a set of the main window, not the "
+                                  "word-problem one."),
+             qPrintable(w.errors[1]));
+    QCOMPARE(problems->module().Selected[1], 1);
   }
 
   void RunWithoutGenShowsInvalidFilename() {
