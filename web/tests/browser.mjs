@@ -1,6 +1,6 @@
 // A fresh headless Chromium for each test file, the page opened from file://, every request and
 // every console message of the page kept for the tests to look at.
-import { mkdtempSync, rmSync, readdirSync, readFileSync, existsSync } from 'node:fs';
+import { mkdtempSync, rmSync, readdirSync, readFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { setTimeout as sleep } from 'node:timers/promises';
@@ -55,15 +55,15 @@ export async function waitForRun(page, timeout = 120000) {
 }
 
 // Clicks a download button and returns the file's name and bytes once Chromium has written it.
+// The folder is emptied first: a second run within a minute downloads under the same name.
 export async function download(page, downloads, button) {
-  const before = new Set(readdirSync(downloads));
+  for (const name of readdirSync(downloads)) rmSync(join(downloads, name));
   await page.click(button);
   for (let i = 0; i < 200; ++i) {
-    const fresh = readdirSync(downloads).filter((n) => !before.has(n) && !n.endsWith('.crdownload'));
+    const fresh = readdirSync(downloads).filter((n) => !n.endsWith('.crdownload'));
     if (fresh.length === 1) return { name: fresh[0], bytes: readFileSync(join(downloads, fresh[0])) };
     await sleep(50);
   }
   throw new Error('no download from ' + button);
 }
 
-export { existsSync };
