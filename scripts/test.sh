@@ -8,3 +8,6 @@ cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DMATHSHEETS_SANITIZE=ON -DMAT
 cmake --build build-test -j2
 cd build-test
 ctest --output-on-failure -j2 --timeout 600
+cd ..
+# The browser edition, held to the command-line program just built.
+scripts/web-test.sh build-test/cli/mathsheets-cli

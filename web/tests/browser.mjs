@@ -3,10 +3,11 @@
 import { mkdtempSync, rmSync, readdirSync, readFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { setTimeout as sleep } from 'node:timers/promises';
 import puppeteer from 'puppeteer-core';
 
-export const root = resolve(import.meta.dirname, '../..');
+export const root = resolve(fileURLToPath(new URL('.', import.meta.url)), '../..');
 export const pagePath = process.env.MATHSHEETS_HTML || join(root, 'build-web/mathsheets.html');
 export const pageUrl = 'file://' + pagePath;
 
