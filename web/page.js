@@ -255,6 +255,7 @@
       : { kind, seed, selected: core.ProblemSelection(), variantsText: problemVariants.value };
     run.link = core.SetOfPage(kind, seed, kind === 'main' ? '' : problemVariants.value, layout());
     run.files = null;
+    $('link-status').textContent = '';
     const worker = new Worker(workerUrl);
     run.worker = worker;
     $('run-status').textContent = 'Запуск…';
@@ -321,9 +322,9 @@
     history.replaceState(null, '', '#' + run.link);
     try {
       await navigator.clipboard.writeText(link);
-      $('run-status').textContent = 'Ссылка скопирована.';
+      $('link-status').textContent = '(скопирована)';
     } catch {
-      $('run-status').textContent = 'Скопируйте ссылку ниже.';
+      $('link-status').textContent = '(скопируйте её отсюда)';
     }
     $('link').hidden = false;
   });
