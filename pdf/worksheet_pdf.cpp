@@ -301,4 +301,35 @@ PdfPair WriteWorksheetPdfPair(const std::filesystem::path& studentFile,
   return WriteWorksheetPdfs(studentFile, teacherFile, layout, {}, progress);
 }
 
+void PreparePaper(QPagedPaintDevice& device, const sheet::PrintLayout& layout) {
+  const PageSize size = SizeOf(layout.paper);
+  device.setPageLayout(QPageLayout(QPageSize(QSizeF(size.width, size.height), QPageSize::Point,
+                                             QString(), QPageSize::ExactMatch),
+                                   QPageLayout::Portrait, QMarginsF()));
+}
+
+int PrintSheet(QPagedPaintDevice& device, const std::filesystem::path& studentFile,
+               const std::optional<std::filesystem::path>& teacherFile, SheetKind kind,
+               const sheet::PrintLayout& layout) {
+  const SheetFonts fonts;
+  const Counts counts =
+      LayBothSheets(studentFile, teacherFile, layout, fonts.Measure(), {}, {}, {});
+  QPainter painter;
+  if (!painter.begin(&device))
+    throw PdfFileError(IoError(IoErrorCodeFromErrno(EIO, FileAction::Write)),
+                       kind == SheetKind::Student ? studentFile : *teacherFile);
+  const double unitsPerPoint = device.logicalDpiX() / 72.0;
+  int pages = 0;
+  const auto paint = [&](const PageOps& page) {
+    if (pages++ > 0) device.newPage();
+    PaintPage(painter, page, fonts, unitsPerPoint);
+  };
+  const SheetLayout::PageSink none = [](const PageOps&) {};
+  LayBothSheets(studentFile, teacherFile, layout, fonts.Measure(), counts,
+                kind == SheetKind::Student ? SheetLayout::PageSink(paint) : none,
+                kind == SheetKind::Teacher ? SheetLayout::PageSink(paint) : none);
+  painter.end();
+  return pages;
+}
+
 }  // namespace mathsheets::pdf

@@ -5,7 +5,10 @@
 #include <optional>
 
 #include "common/io_error.h"
+#include "pdf/sheet_layout.h"
 #include "sheet/print_layout.h"
+
+class QPagedPaintDevice;
 
 namespace mathsheets::pdf {
 
@@ -54,5 +57,15 @@ PdfPair WriteWorksheetPdfPair(const std::filesystem::path& studentFile,
                               const std::filesystem::path& teacherFile,
                               const sheet::PrintLayout& layout = {},
                               const PdfProgress& progress = {});
+
+// A printer (or any paged device) set to the sheet's paper, without margins of its own: the
+// sheet keeps its margins itself.
+void PreparePaper(QPagedPaintDevice& device, const sheet::PrintLayout& layout);
+
+// Paints the pupil's or the teacher's sheet of a pair on `device` with the same layout and painting
+// as its PDF, a page at a time. Returns the pages painted. Throws PdfFileError.
+int PrintSheet(QPagedPaintDevice& device, const std::filesystem::path& studentFile,
+               const std::optional<std::filesystem::path>& teacherFile, SheetKind kind,
+               const sheet::PrintLayout& layout);
 
 }  // namespace mathsheets::pdf

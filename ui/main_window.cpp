@@ -21,6 +21,7 @@
 #include "ui/catalog_window.h"
 #include "ui/help_windows.h"
 #include "ui/problem_window.h"
+#include "ui/printing/print_options_dialog.h"
 #include "ui/widgets/run_progress_dialog.h"
 #include "ui/widgets/worksheet_font.h"
 #include "worksheet/worksheet_files.h"
@@ -257,6 +258,13 @@ QWidget* TForm1::BuildTopStrip() {
   connect(buttonRepeat_, &QPushButton::clicked, this, &TForm1::ButtonRepeatClick);
   connect(saveSet, &QPushButton::clicked, this, &TForm1::ButtonSaveSetClick);
   connect(openSet, &QPushButton::clicked, this, &TForm1::ButtonOpenSetClick);
+  // Printing: the last run's sheets through the system's print dialog, and the layout choices.
+  auto* print = Named(new QPushButton("Печать…"), "ButtonPrint");
+  auto* printOptions = Named(new QPushButton("Параметры печати…"), "ButtonPrintOptions");
+  connect(print, &QPushButton::clicked, this, &TForm1::ButtonPrintClick);
+  connect(printOptions, &QPushButton::clicked, this, &TForm1::ButtonPrintOptionsClick);
+  run->addWidget(print, 0, 3);
+  run->addWidget(printOptions, 1, 4);
   run->addWidget(buttonRepeat_, 0, 4);
   run->addWidget(saveSet, 0, 5);
   run->addWidget(openSet, 1, 5);
@@ -392,14 +400,20 @@ void TForm1::RunWithSeed(std::uint32_t seed) {
     RunProgressDialog progress(this);
     const RunResult result =
         RunMainWorksheet(selection_, workdir_, CurrentLocalDateTime(), progress.Hook());
+    lastFiles_ = {result.studentPath, result.teacherPath};
     if (result.end == RunEnd::Completed && checkBoxPdf_->isChecked())
-      pdf::WriteWorksheetPdfPair(result.studentPath, result.teacherPath, layout_);
+      pdf::WriteWorksheetPdfPair(result.studentPath, result.teacherPath, layout_,
+                                 progress.PageHook());
   } catch (const IoError& e) {
     errorBox_(QString::fromStdString(e.BoxText()));
   } catch (const std::exception& e) {
     errorBox_(QString::fromUtf8(e.what()) + ".");
   }
 }
+
+void TForm1::ButtonPrintClick() { PrintLastRun(this, lastFiles_, layout_, errorBox_); }
+
+void TForm1::ButtonPrintOptionsClick() { layout_ = EditPrintLayout(this, layout_); }
 
 void TForm1::ButtonSaveSetClick() {
   QString file = QFileDialog::getSaveFileName(this, "Сохранить набор", QString(),

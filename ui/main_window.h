@@ -15,6 +15,8 @@
 #include "sets/worksheet_set.h"
 #include "sheet/print_layout.h"
 #include "shell/main_selection.h"
+#include "ui/printing/print_settings.h"
+#include "ui/printing/sheet_printing.h"
 #include "ui/widgets/error_box.h"
 #include "ui/widgets/picture_box.h"
 
@@ -59,6 +61,8 @@ class TForm1 : public QMainWindow {
   // "Повторить": the selection of the last run back in the boxes, and the run again with its seed:
   // the same sheets. A run changes some options as it goes, so a second "Выполнить" would not.
   void ButtonRepeatClick();
+  void ButtonPrintClick();
+  void ButtonPrintOptionsClick();
   // "Сохранить набор…" and "Открыть набор…": a file dialog, then SaveSetFile or OpenSetFile.
   void ButtonSaveSetClick();
   void ButtonOpenSetClick();
@@ -98,7 +102,9 @@ class TForm1 : public QMainWindow {
   bool changedSinceRun_ = false;
   // The seed of a set opened since the last run, which the next run takes.
   std::optional<std::uint32_t> openedSeed_;
-  sheet::PrintLayout layout_;
+  sheet::PrintLayout layout_ = LoadPrintLayout(ProgramSettings());
+  // The files of the last run, for "Печать…".
+  LastRunFiles lastFiles_;
 
   std::array<QLineEdit*, kTaskKindCount> countBoxes_{};
   QPushButton* buttonRepeat_ = nullptr;

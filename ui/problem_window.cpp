@@ -9,6 +9,7 @@
 #include "pdf/worksheet_pdf.h"
 #include "sets/set_file.h"
 #include "sets/set_selection.h"
+#include "ui/printing/print_options_dialog.h"
 #include "ui/widgets/run_progress_dialog.h"
 #include "wordproblems/animation.h"
 #include "wordproblems/problem_catalog.h"
@@ -135,6 +136,17 @@ void TForm3::BuildTopStrip() {
   openSet->setObjectName("ButtonOpenSet");
   openSet->setGeometry(982, 8, 150, 28);
   connect(openSet, &QPushButton::clicked, this, &TForm3::ButtonOpenSetClick);
+
+  // Printing, in the places of the empty Label5 and Label6: the last run's sheets through the
+  // system's print dialog, and the layout choices.
+  auto* print = new QPushButton("Печать…", this);
+  print->setObjectName("ButtonPrint");
+  print->setGeometry(476, 8, 100, 28);
+  connect(print, &QPushButton::clicked, this, &TForm3::ButtonPrintClick);
+  auto* printOptions = new QPushButton("Параметры печати…", this);
+  printOptions->setObjectName("ButtonPrintOptions");
+  printOptions->setGeometry(580, 8, 132, 28);
+  connect(printOptions, &QPushButton::clicked, this, &TForm3::ButtonPrintOptionsClick);
 
   images_[3] = new PictureBox(this);
   images_[3]->setObjectName("Image4");
@@ -265,8 +277,10 @@ void TForm3::RunWithSeed(std::uint32_t seed) {
     RunProgressDialog progress(this);
     const ProblemRunResult result = RunProblemWorksheet(
         module_, edit1_->text().toStdString(), workdir_, CurrentLocalDateTime(), progress.Hook());
+    lastFiles_ = {result.studentPath, result.teacherPath};
     if (result.end == RunEnd::Completed && checkBoxPdf_->isChecked())
-      pdf::WriteWorksheetPdfPair(result.studentPath, result.teacherPath, layout_);
+      pdf::WriteWorksheetPdfPair(result.studentPath, result.teacherPath, layout_,
+                                 progress.PageHook());
   } catch (const IoError& e) {
     errorBox(QString::fromStdString(e.BoxText()));
   } catch (const std::exception& e) {
@@ -274,6 +288,10 @@ void TForm3::RunWithSeed(std::uint32_t seed) {
   }
   timer1_->start();
 }
+
+void TForm3::ButtonPrintClick() { PrintLastRun(this, lastFiles_, layout_, errorBox); }
+
+void TForm3::ButtonPrintOptionsClick() { layout_ = EditPrintLayout(this, layout_); }
 
 void TForm3::ButtonSaveSetClick() {
   QString file = QFileDialog::getSaveFileName(this, "Сохранить набор", QString(),

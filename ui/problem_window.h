@@ -14,6 +14,8 @@
 #include "common/random.h"
 #include "sets/worksheet_set.h"
 #include "sheet/print_layout.h"
+#include "ui/printing/print_settings.h"
+#include "ui/printing/sheet_printing.h"
 #include "ui/widgets/error_box.h"
 #include "ui/widgets/picture_box.h"
 #include "wordproblems/problem_module.h"
@@ -57,6 +59,8 @@ class TForm3 : public QDialog {
   void Button232Click();
   void Button233Click();
   void ButtonRepeatClick();
+  void ButtonPrintClick();
+  void ButtonPrintOptionsClick();
   void ButtonSaveSetClick();
   void ButtonOpenSetClick();
   void Timer1Timer();
@@ -82,7 +86,9 @@ class TForm3 : public QDialog {
   bool changedSinceRun_ = false;
   // The seed of a set opened since the last run, which the next run takes.
   std::optional<std::uint32_t> openedSeed_;
-  sheet::PrintLayout layout_;
+  sheet::PrintLayout layout_ = LoadPrintLayout(ProgramSettings());
+  // The files of the last run, for "Печать…".
+  LastRunFiles lastFiles_;
 
   QPushButton* button1_ = nullptr;
   QPushButton* button232_ = nullptr;

@@ -42,16 +42,26 @@ void RunProgressDialog::Show() {
 }
 
 bool RunProgressDialog::OnProgress(const RunProgress& progress) {
+  return Report(progress.written, progress.total,
+                QString("Записано вариантов: %1 из %2").arg(progress.written).arg(progress.total));
+}
+
+std::function<bool(int, int)> RunProgressDialog::PageHook() {
+  return [this](int done, int total) {
+    return Report(done, total, QString("Страниц PDF: %1 из %2").arg(done).arg(total));
+  };
+}
+
+bool RunProgressDialog::Report(std::int64_t done, std::int64_t total, const QString& label) {
   const qint64 elapsed = clock_.elapsed();
   if (elapsed < delay_.count()) return true;
   const bool first = dialog_ == nullptr;
   if (first) Show();
   if (first || elapsed - lastRedraw_ >= kRedrawMs) {
     lastRedraw_ = elapsed;
-    dialog_->setMaximum(ProgressValue(progress.total));
-    dialog_->setValue(ProgressValue(progress.written));
-    dialog_->setLabelText(
-        QString("Записано вариантов: %1 из %2").arg(progress.written).arg(progress.total));
+    dialog_->setMaximum(ProgressValue(total));
+    dialog_->setValue(ProgressValue(done));
+    dialog_->setLabelText(label);
     QCoreApplication::processEvents();
   }
   return !dialog_->wasCanceled();
