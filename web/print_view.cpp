@@ -273,25 +273,26 @@ void ItemHtml(std::string& out, const Item& item, int number, bool teacher) {
   }
 }
 
+// The "Ответы" grid: a row of answers for each variant, wrapping at the page's edge.
 void AnswerKey(std::string& out, const sheet::Worksheet& sheet) {
-  out += "<section class=\"key\"><h2>Ответы</h2><table>";
+  out += "<section class=\"key\"><h2>Ответы</h2>";
   for (const sheet::Variant& variant : sheet.variants) {
-    out += "<tr><th>Вариант ";
+    out += "<div class=\"key-variant\"><h3>Вариант ";
     Escape(out, variant.number);
-    out += "</th>";
+    out += "</h3><ol class=\"key-answers\">";
     int number = 0;
     for (const sheet::Item& item : variant.items) {
       if (item.kind == ItemKind::Text) continue;
-      out += "<td>" + std::to_string(++number) + ") ";
+      out += "<li>" + std::to_string(++number) + ") ";
       if (!item.answer.pieces.empty())
         Pieces(out, item.answer.pieces, false, nullptr, true);
       else if (!item.solution.empty())
         Pieces(out, item.solution.back().pieces, false, nullptr, true);
-      out += "</td>";
+      out += "</li>";
     }
-    out += "</tr>";
+    out += "</ol></div>";
   }
-  out += "</table></section>";
+  out += "</section>";
 }
 
 }  // namespace

@@ -4,10 +4,11 @@
 //   node --no-experimental-fetch digest.mjs [CORE.js] [VARIANTS]
 import { createHash } from 'node:crypto';
 import { createRequire } from 'node:module';
-import { join } from 'node:path';
-import { root } from './browser.mjs';
+import { dirname, join } from 'node:path';
+import { pagePath } from './browser.mjs';
 
-export async function wasmDigest(corePath = join(root, 'build-web/web/mathsheets-web-core.js'), variants = 300) {
+// The core is the one the page beside it was made from.
+export async function wasmDigest(corePath = join(dirname(pagePath), 'web/mathsheets-web-core.js'), variants = 300) {
   const core = await createRequire(import.meta.url)(corePath)();
   core.Start(0);
   const lines = [];
