@@ -178,8 +178,12 @@ bool IsSyncPoint(Lines student, Lines teacher, std::size_t i, std::size_t j) {
   // may be a numerator line that both files share.
   const std::string& line = student[i];
   const bool plain = line.find_first_not_of("0123456789 ") == std::string::npos;
-  if (!plain) return true;
-  if (line == teacher[j] && line.find("  ") == std::string::npos && line != kSeparator) return true;
+  // A bar line of a fraction, dashes and signs without a digit, is as weak.
+  const bool bars = line.find_first_of("0123456789") == std::string::npos &&
+                    line.find_first_not_of(" -+=:<>|()x") == std::string::npos;
+  if (!plain && !bars) return true;
+  if (plain && line == teacher[j] && line.find("  ") == std::string::npos && line != kSeparator)
+    return true;
   if (i + 1 == student.size() && j + 1 == teacher.size()) return true;
   return i + 1 < student.size() && j + 1 < teacher.size() &&
          MatchLines(student[i + 1], teacher[j + 1]).kind != LineMatchKind::None;
@@ -238,6 +242,112 @@ std::vector<std::vector<std::string>> EvenGroups(const std::vector<std::string>&
   const std::size_t each = lines.size() / count;
   for (std::size_t k = 0; k < lines.size(); ++k) groups[k / each].push_back(lines[k]);
   return groups;
+}
+
+// The numbers a line holds, as texts: what the two files' lines of one exercise share.
+std::vector<std::string> NumbersOf(std::string_view line) {
+  std::vector<std::string> numbers;
+  for (std::size_t i = 0; i < line.size();) {
+    if (!IsDigit(line[i])) {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < line.size() &&
+           (IsDigit(line[end]) || ((line[end] == ',' || line[end] == '.') &&
+                                   end + 1 < line.size() && IsDigit(line[end + 1]))))
+      ++end;
+    numbers.emplace_back(line.substr(i, end - i));
+    i = end;
+  }
+  return numbers;
+}
+
+using Groups = std::vector<std::vector<std::string>>;
+
+// The largest partition worth searching: lines squared times exercises.
+constexpr std::size_t kLargestPartition = 4'000'000;
+
+// Cuts `lines` into as many runs as `units`, one a unit, in order, so that each run shares as many
+// numbers with its unit as it can; between equals, a run that ends with a separator, then runs
+// of even length. Nothing when there are fewer lines than units or too many to search.
+std::optional<Groups> PartitionByNumbers(const std::vector<std::string>& lines,
+                                         const Groups& units) {
+  const std::size_t n = lines.size();
+  const std::size_t m = units.size();
+  if (m == 0 || n < m || n * n * m > kLargestPartition) return std::nullopt;
+  // Numbers as small integers, counted per unit.
+  std::vector<std::string> vocabulary;
+  const auto id = [&vocabulary](const std::string& number) {
+    auto it = std::find(vocabulary.begin(), vocabulary.end(), number);
+    if (it != vocabulary.end()) return static_cast<std::size_t>(it - vocabulary.begin());
+    vocabulary.push_back(number);
+    return vocabulary.size() - 1;
+  };
+  std::vector<std::vector<std::size_t>> lineNumbers(n);
+  for (std::size_t i = 0; i < n; ++i)
+    for (const std::string& number : NumbersOf(lines[i])) lineNumbers[i].push_back(id(number));
+  std::vector<std::vector<int>> unitCounts(m);
+  for (std::size_t k = 0; k < m; ++k)
+    for (const std::string& line : units[k])
+      for (const std::string& number : NumbersOf(line)) {
+        const std::size_t t = id(number);
+        if (unitCounts[k].size() <= t) unitCounts[k].resize(t + 1);
+        ++unitCounts[k][t];
+      }
+  constexpr long kShared = 1000;
+  constexpr long kEndsWithSeparator = 500;
+  constexpr long kUnreachable = -1'000'000'000'000L;
+  // best[k][i]: the best score of the first k units over the first i lines.
+  std::vector<std::vector<long>> best(m + 1, std::vector<long>(n + 1, kUnreachable));
+  std::vector<std::vector<std::size_t>> cut(m + 1, std::vector<std::size_t>(n + 1, 0));
+  best[0][0] = 0;
+  std::vector<int> counts;
+  for (std::size_t k = 1; k <= m; ++k) {
+    const std::vector<int>& unit = unitCounts[k - 1];
+    for (std::size_t j = k - 1; j + (m - k) < n; ++j) {
+      if (best[k - 1][j] == kUnreachable) continue;
+      counts.assign(vocabulary.size(), 0);
+      long shared = 0;
+      for (std::size_t i = j + 1; i + (m - k) <= n; ++i) {
+        for (std::size_t t : lineNumbers[i - 1])
+          if (++counts[t] <= (t < unit.size() ? unit[t] : 0)) ++shared;
+        const long uneven = std::labs(static_cast<long>((i - j) * m) - static_cast<long>(n));
+        const long score = best[k - 1][j] + kShared * shared - uneven +
+                           (lines[i - 1] == kSeparator ? kEndsWithSeparator : 0);
+        if (score > best[k][i]) {
+          best[k][i] = score;
+          cut[k][i] = j;
+        }
+      }
+    }
+  }
+  if (best[m][n] == kUnreachable) return std::nullopt;
+  Groups groups(m);
+  for (std::size_t k = m, i = n; k > 0; --k) {
+    const std::size_t j = cut[k][i];
+    groups[k - 1].assign(lines.begin() + static_cast<std::ptrdiff_t>(j),
+                         lines.begin() + static_cast<std::ptrdiff_t>(i));
+    i = j;
+  }
+  return groups;
+}
+
+// The exercises a run of differing lines holds: the side with fewer exercises gives them, by its
+// separators or else a line each, and the other side's lines are cut to match.
+std::pair<Groups, Groups> PairGroups(const std::vector<std::string>& student,
+                                     const std::vector<std::string>& teacher) {
+  const auto units = [](const std::vector<std::string>& lines) {
+    const bool separated = std::find(lines.begin(), lines.end(), kSeparator) != lines.end();
+    return separated ? GroupsEndingInSeparators(lines) : EvenGroups(lines, lines.size());
+  };
+  const Groups teacherUnits = units(teacher);
+  if (auto studentGroups = PartitionByNumbers(student, teacherUnits))
+    return {std::move(*studentGroups), teacherUnits};
+  const Groups studentUnits = units(student);
+  if (auto teacherGroups = PartitionByNumbers(teacher, studentUnits))
+    return {studentUnits, std::move(*teacherGroups)};
+  return {{student}, {teacher}};
 }
 
 // A line that waits for the exercise it introduces; an instruction may stand in one file only.
@@ -411,18 +521,7 @@ class ExerciseReader {
     }
     if (studentOnly.empty()) {
       if (!context_.empty()) {
-        // An answer on a line of its own after the exercise's lines.
-        Item item = ExerciseFromContext();
-        AddAnswerPlace(item);
-        std::vector<Row> rows = RowsOf(teacherOnly);
-        item.teacherLines.insert(item.teacherLines.end(), teacherOnly.begin(), teacherOnly.end());
-        if (rows.size() == 1) {
-          item.answer = std::move(rows.front());
-          DropEdgeSpace(item.answer.pieces);
-        } else {
-          item.solution = std::move(rows);
-        }
-        items_.push_back(std::move(item));
+        AnswerContext(teacherOnly);
       } else if (!items_.empty()) {
         // More of the teacher's lines after a whole exercise: its solution goes on.
         Item& last = items_.back();
@@ -433,8 +532,55 @@ class ExerciseReader {
       }
       return k;
     }
+    // Lines waiting before the run whose answer opens the teacher's side of it: the teacher's
+    // lines that share no number with the student's side are that answer.
+    if (!context_.empty()) {
+      std::vector<std::string> studentNumbers;
+      for (const std::string& line : studentOnly)
+        for (std::string& number : NumbersOf(line)) studentNumbers.push_back(std::move(number));
+      std::size_t lead = 0;
+      while (lead < teacherOnly.size() && teacherOnly[lead] != kSeparator) {
+        const std::vector<std::string> numbers = NumbersOf(teacherOnly[lead]);
+        const bool shares = std::any_of(numbers.begin(), numbers.end(), [&](const auto& number) {
+          return std::find(studentNumbers.begin(), studentNumbers.end(), number) !=
+                 studentNumbers.end();
+        });
+        if (numbers.empty() || shares) break;
+        ++lead;
+      }
+      if (lead > 0 && lead < teacherOnly.size()) {
+        AnswerContext(
+            {teacherOnly.begin(), teacherOnly.begin() + static_cast<std::ptrdiff_t>(lead)});
+        teacherOnly.erase(teacherOnly.begin(),
+                          teacherOnly.begin() + static_cast<std::ptrdiff_t>(lead));
+      }
+    }
+    // An instruction at the end belongs to the exercise after the run.
+    std::vector<std::string> carried;
+    while (k < steps_.size() && studentOnly.size() > 1 &&
+           studentOnly.back().find_first_of("0123456789") == std::string::npos &&
+           studentOnly.back() != kSeparator) {
+      carried.insert(carried.begin(), std::move(studentOnly.back()));
+      studentOnly.pop_back();
+    }
     PairDiffering(studentOnly, teacherOnly);
+    for (std::string& line : carried) context_.push_back({std::move(line), std::nullopt});
     return k;
+  }
+
+  // An answer on lines of its own after the exercise's lines.
+  void AnswerContext(const std::vector<std::string>& answerLines) {
+    Item item = ExerciseFromContext();
+    AddAnswerPlace(item);
+    std::vector<Row> rows = RowsOf(answerLines);
+    item.teacherLines.insert(item.teacherLines.end(), answerLines.begin(), answerLines.end());
+    if (rows.size() == 1) {
+      item.answer = std::move(rows.front());
+      DropEdgeSpace(item.answer.pieces);
+    } else {
+      item.solution = std::move(rows);
+    }
+    items_.push_back(std::move(item));
   }
 
   bool StartsFraction(std::size_t k) const {
@@ -446,36 +592,7 @@ class ExerciseReader {
   // there are exercises, each group of the student's paired with one of the teacher's.
   void PairDiffering(const std::vector<std::string>& studentOnly,
                      const std::vector<std::string>& teacherOnly) {
-    auto studentGroups = GroupsEndingInSeparators(studentOnly);
-    auto teacherGroups = GroupsEndingInSeparators(teacherOnly);
-    const auto hasSeparator = [](const std::vector<std::string>& lines) {
-      return std::find(lines.begin(), lines.end(), kSeparator) != lines.end();
-    };
-    const bool studentSeparated = hasSeparator(studentOnly);
-    const bool teacherSeparated = hasSeparator(teacherOnly);
-    const auto whole = [&] {
-      studentGroups = {studentOnly};
-      teacherGroups = {teacherOnly};
-    };
-    if (!studentSeparated && !teacherSeparated) {
-      // No separators: a line of the teacher's for every so many of the student's, or the other
-      // way round.
-      const std::size_t exercises = std::min(studentOnly.size(), teacherOnly.size());
-      if (studentOnly.size() % exercises == 0 && teacherOnly.size() % exercises == 0) {
-        studentGroups = EvenGroups(studentOnly, exercises);
-        teacherGroups = EvenGroups(teacherOnly, exercises);
-      } else {
-        whole();
-      }
-    } else if (studentGroups.size() != teacherGroups.size()) {
-      if (!teacherSeparated && teacherOnly.size() % studentGroups.size() == 0) {
-        teacherGroups = EvenGroups(teacherOnly, studentGroups.size());
-      } else if (!studentSeparated && studentOnly.size() % teacherGroups.size() == 0) {
-        studentGroups = EvenGroups(studentOnly, teacherGroups.size());
-      } else {
-        whole();
-      }
-    }
+    auto [studentGroups, teacherGroups] = PairGroups(studentOnly, teacherOnly);
     for (std::size_t g = 0; g < studentGroups.size(); ++g) {
       Item item = ExerciseFromContext();
       for (Row& row : RowsOf(studentGroups[g])) item.task.push_back(std::move(row));

@@ -92,11 +92,14 @@ TEST(ReadWorksheet, EveryTypeAtEveryLevelReadsBackToBothFilesWithItsAnswers) {
 }
 
 TEST(ReadWorksheet, AllTypesInOneVariantReadBackToBothFiles) {
-  std::vector<std::pair<int, int>> all;
-  for (const TaskKind& kind : kTaskCatalog) all.push_back({kind.Number, 2});
-  for (int level = 0; level < 4; ++level)
+  // Neighbours of every kind, a type written three ways beside another written two ways.
+  for (int level = 0; level < 6; ++level) {
+    std::vector<std::pair<int, int>> all;
+    for (const TaskKind& kind : kTaskCatalog)
+      all.push_back({kind.Number, 1 + (kind.Number + level) % 3});
     ExpectReadsBack(MainRun(77 + static_cast<std::uint64_t>(level), all, 5, level),
                     "every type, level " + std::to_string(level));
+  }
 }
 
 TEST(ReadWorksheet, EveryWordProblemReadsBackToBothFilesWithItsAnswer) {
