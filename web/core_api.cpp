@@ -31,7 +31,6 @@
 #include "windows/catalog_pages.h"
 #include "wordproblems/problem_catalog.h"
 #include "wordproblems/problem_run.h"
-#include "worksheet/read_count.h"
 #include "worksheet/worksheet_files.h"
 
 namespace mathsheets::web {
@@ -328,10 +327,6 @@ void MainLevel(const std::string& group, int k) {
   if (found) Page().selection->RadioButtonClick(*found, k);
 }
 
-int CountOf(const std::string& text) {
-  return ReadCount(text);
-}
-
 // Everything a run of the main window reads, for the run worker.
 val MainState() {
   const MainModule& m = *Page().main;
@@ -500,7 +495,6 @@ EMSCRIPTEN_BINDINGS(mathsheets) {
   emscripten::function("MainVariants", &MainVariants);
   emscripten::function("MainLevel", &MainLevel);
   emscripten::function("MainState", &MainState);
-  emscripten::function("CountOf", &CountOf);
   emscripten::function("Sample", &Sample);
   emscripten::function("ProblemsFresh", &ProblemsFresh);
   emscripten::function("ProblemToggle", &ProblemToggle);

@@ -122,8 +122,8 @@
   function showWide() {
     $('wide-primes').checked = core.MainState().widePrimes;
   }
-  $('type-57') && $('type-57').closest('.row').querySelector('input.count')
-    .addEventListener('input', showWide);
+  // Typing into the count box of "Дроби3:" sets the wide primes for good, as in the window.
+  typeRows.get(57).count.addEventListener('input', showWide);
   const mainVariants = $('main-variants');
   mainVariants.addEventListener('input', () => core.MainVariants(mainVariants.value));
   mainVariants.addEventListener('keydown', (event) => { if (event.key === 'Enter') $('main-run').click(); });

@@ -40,10 +40,18 @@ export async function openPage(browser, fragment = '', viewport = { width: 1366,
   page.on('pageerror', (error) => console.push('pageerror: ' + error.message));
   const downloads = mkdtempSync(join(tmpdir(), 'mathsheets-downloads-'));
   const session = await page.createCDPSession();
-  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  // Chromium tells when a download has begun and when it is complete.
+  const finished = new Map();  // guid -> file name, once complete
+  const names = new Map();
+  session.on('Browser.downloadWillBegin', (e) => names.set(e.guid, e.suggestedFilename));
+  session.on('Browser.downloadProgress', (e) => {
+    if (e.state === 'completed') finished.set(e.guid, names.get(e.guid));
+  });
+  await session.send('Browser.setDownloadBehavior',
+    { behavior: 'allow', downloadPath: downloads, eventsEnabled: true });
   await page.goto(pageUrl + fragment);
   await page.waitForSelector('html[data-ready=true]', { timeout: 30000 });
-  return { page, requests, console, downloads };
+  return { page, requests, console, downloads: { folder: downloads, finished } };
 }
 
 // Waits until a run has offered its files, or failed.
@@ -55,16 +63,18 @@ export async function waitForRun(page, timeout = 120000) {
   return page.$eval('#run-status', (e) => e.textContent);
 }
 
-// Clicks a download button and returns the file's name and bytes once Chromium has written it.
-// The folder is emptied first: a second run within a minute downloads under the same name.
+// Clicks a download button and returns the file's name and bytes once Chromium has written all
+// of it. The folder is emptied first: a second run within a minute downloads under the same name.
 export async function download(page, downloads, button) {
-  for (const name of readdirSync(downloads)) rmSync(join(downloads, name));
+  for (const name of readdirSync(downloads.folder)) rmSync(join(downloads.folder, name));
+  downloads.finished.clear();
   await page.click(button);
-  for (let i = 0; i < 200; ++i) {
-    const fresh = readdirSync(downloads).filter((n) => !n.endsWith('.crdownload'));
-    if (fresh.length === 1) return { name: fresh[0], bytes: readFileSync(join(downloads, fresh[0])) };
-    await sleep(50);
+  for (let i = 0; i < 400; ++i) {
+    if (downloads.finished.size === 1) {
+      const [name] = downloads.finished.values();
+      return { name, bytes: readFileSync(join(downloads.folder, name)) };
+    }
+    await sleep(25);
   }
   throw new Error('no download from ' + button);
 }
-

@@ -78,7 +78,7 @@ test('"Отмена" stops a run of 1,000,000 variants within half a second and 
   }));
   assert.deepEqual({ ...state, status: undefined }, { download: true, print: true, run: false, status: undefined });
   assert.doesNotMatch(state.status, /из 1000000\..*Готово/);
-  assert.deepEqual(readdirSync(downloads), []);
+  assert.deepEqual(readdirSync(downloads.folder), []);
   await page.close();
 });
 
