@@ -1,6 +1,9 @@
 #include "sheet/read_worksheet.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
 #include <optional>
 #include <span>
 
@@ -295,11 +298,12 @@ std::optional<Groups> PartitionByNumbers(const std::vector<std::string>& lines,
         if (unitCounts[k].size() <= t) unitCounts[k].resize(t + 1);
         ++unitCounts[k][t];
       }
-  constexpr long kShared = 1000;
-  constexpr long kEndsWithSeparator = 500;
-  constexpr long kUnreachable = -1'000'000'000'000L;
+  constexpr std::int64_t kShared = 1000;
+  constexpr std::int64_t kEndsWithSeparator = 500;
+  constexpr std::int64_t kUnreachable = std::numeric_limits<std::int64_t>::min();
   // best[k][i]: the best score of the first k units over the first i lines.
-  std::vector<std::vector<long>> best(m + 1, std::vector<long>(n + 1, kUnreachable));
+  std::vector<std::vector<std::int64_t>> best(m + 1,
+                                              std::vector<std::int64_t>(n + 1, kUnreachable));
   std::vector<std::vector<std::size_t>> cut(m + 1, std::vector<std::size_t>(n + 1, 0));
   best[0][0] = 0;
   std::vector<int> counts;
@@ -308,13 +312,14 @@ std::optional<Groups> PartitionByNumbers(const std::vector<std::string>& lines,
     for (std::size_t j = k - 1; j + (m - k) < n; ++j) {
       if (best[k - 1][j] == kUnreachable) continue;
       counts.assign(vocabulary.size(), 0);
-      long shared = 0;
+      std::int64_t shared = 0;
       for (std::size_t i = j + 1; i + (m - k) <= n; ++i) {
         for (std::size_t t : lineNumbers[i - 1])
           if (++counts[t] <= (t < unit.size() ? unit[t] : 0)) ++shared;
-        const long uneven = std::labs(static_cast<long>((i - j) * m) - static_cast<long>(n));
-        const long score = best[k - 1][j] + kShared * shared - uneven +
-                           (lines[i - 1] == kSeparator ? kEndsWithSeparator : 0);
+        const std::int64_t uneven =
+            std::abs(static_cast<std::int64_t>((i - j) * m) - static_cast<std::int64_t>(n));
+        const std::int64_t score = best[k - 1][j] + kShared * shared - uneven +
+                                   (lines[i - 1] == kSeparator ? kEndsWithSeparator : 0);
         if (score > best[k][i]) {
           best[k][i] = score;
           cut[k][i] = j;
