@@ -280,6 +280,16 @@ std::string PercentEncode(std::string_view text) {
   return encoded;
 }
 
+namespace {
+
+// "KEY:VALUE" after the items of a list, a comma between.
+void AppendListItem(std::string& list, std::string_view key, std::string_view value) {
+  if (!list.empty()) list += ',';
+  list.append(key).append(":").append(value);
+}
+
+}  // namespace
+
 std::string FormatSet(const WorksheetSet& set) {
   const bool main = set.kind == SetKind::Main;
   std::string text(main ? kMainKind : kProblemsKind);
@@ -296,19 +306,20 @@ std::string FormatSet(const WorksheetSet& set) {
   if (main) {
     std::string counts;
     for (const TypeCount& c : set.counts)
-      counts += (counts.empty() ? "" : ",") + std::to_string(c.type) + ":" + PercentEncode(c.text);
+      AppendListItem(counts, std::to_string(c.type), PercentEncode(c.text));
     if (!set.counts.empty()) add("count", counts);
     std::string levels;
     for (const GroupLevel& l : set.levels)
-      levels += (levels.empty() ? "" : ",") +
-                std::string(kOptionGroups[static_cast<std::size_t>(l.group)].name) + ":" +
-                std::to_string(l.button);
+      AppendListItem(levels, kOptionGroups[static_cast<std::size_t>(l.group)].name,
+                     std::to_string(l.button));
     if (!set.levels.empty()) add("level", levels);
     if (set.widePrimes) add("wide", "1");
   } else {
     std::string captions;
-    for (const int index : set.problems)
-      captions += (captions.empty() ? "" : ",") + PercentEncode(WordProblemByIndex(index).Caption);
+    for (const int index : set.problems) {
+      if (!captions.empty()) captions += ',';
+      captions += PercentEncode(WordProblemByIndex(index).Caption);
+    }
     if (!set.problems.empty()) add("select", captions);
   }
   const sheet::PrintLayout defaults;

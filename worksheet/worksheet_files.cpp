@@ -99,7 +99,9 @@ std::unique_ptr<WorksheetFilePair> OpenWorksheetFiles(const std::filesystem::pat
   const std::string time = LongTimeText(now);
   const std::string namePart = FileNameDatePart(date) + "_" + FileNameTimePart(time);
   for (int number = 1; number <= kMaxPairsAMinute; ++number) {
-    const std::string suffix = number == 1 ? ".txt" : "_" + std::to_string(number) + ".txt";
+    std::string suffix;
+    if (number > 1) suffix.append("_").append(std::to_string(number));
+    suffix.append(".txt");
     const auto student = WorkPath(workdir, std::string(studentPrefix) + namePart + suffix);
     const auto teacher = WorkPath(workdir, std::string(teacherPrefix) + namePart + suffix);
     // A PDF left beside a pair whose text files were deleted keeps its number taken too.
