@@ -154,6 +154,19 @@ class SheetFonts::GlyphTable : public TextMeasure {
   mutable std::array<std::unordered_map<char32_t, Glyph>, kFaceCount> others_;
 };
 
+namespace {
+
+QFont FaceFont(const QString& family, std::size_t f) {
+  QFont font(family);
+  font.setBold(kFaceFiles[f].bold);
+  font.setItalic(kFaceFiles[f].italic);
+  font.setKerning(false);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
+}  // namespace
+
 SheetFonts::SheetFonts() {
   for (std::size_t f = 0; f < kFaceCount; ++f) {
     QString family = QString::fromUtf8(kFallbackFamilies[f]);
@@ -163,13 +176,16 @@ SheetFonts::SheetFonts() {
       const QStringList families = QFontDatabase::applicationFontFamilies(id);
       if (!families.isEmpty()) family = families.front();
     }
-    QFont font(family);
-    font.setBold(kFaceFiles[f].bold);
-    font.setItalic(kFaceFiles[f].italic);
-    font.setKerning(false);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    fonts_[f] = font;
+    fonts_[f] = FaceFont(family, f);
   }
+  widths_ = std::make_unique<GlyphTable>(fonts_);
+}
+
+SheetFonts::SheetFonts(const SheetFonts& loaded, OnThisThread) {
+  // New fonts from the family names: a copy would share the loaded fonts' engines with the
+  // thread that made them.
+  for (std::size_t f = 0; f < kFaceCount; ++f)
+    fonts_[f] = FaceFont(QString(loaded.fonts_[f].family()), f);
   widths_ = std::make_unique<GlyphTable>(fonts_);
 }
 

@@ -16,6 +16,10 @@ namespace mathsheets::pdf {
 class SheetFonts {
  public:
   SheetFonts();
+  // The same faces for painting on another thread: fonts of that thread's own, none loaded again.
+  // `loaded` must outlive this object.
+  struct OnThisThread {};
+  SheetFonts(const SheetFonts& loaded, OnThisThread);
   ~SheetFonts();
   SheetFonts(const SheetFonts&) = delete;
   SheetFonts& operator=(const SheetFonts&) = delete;

@@ -6,9 +6,14 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <exception>
+#include <functional>
 #include <memory>
 #include <string_view>
+#include <thread>
 
 #include "pdf/sheet_layout.h"
 #include "pdf/sheet_painter.h"
@@ -89,13 +94,18 @@ class PairReader {
   std::string empty_;
 };
 
+// The temporary name a PDF is written under, beside its place.
+std::filesystem::path TemporaryOf(const std::filesystem::path& target) {
+  return std::filesystem::path(target).concat(".part");
+}
+
 // A PDF written page by page under a temporary name beside its place, renamed when whole.
 class PdfStream {
  public:
   PdfStream(const std::filesystem::path& target, const sheet::PrintLayout& layout,
             const SheetFonts& fonts)
       : target_(target),
-        temporary_(std::filesystem::path(target).concat(".part")),
+        temporary_(TemporaryOf(target)),
         file_(QString::fromStdString(temporary_.string())),
         fonts_(fonts) {
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -126,7 +136,8 @@ class PdfStream {
     ++pages_;
   }
 
-  // Ends the file; the rename is left to Commit, so that a pair appears together.
+  // Ends the file and leaves it under its temporary name: the rename is left to the caller, so
+  // that a pair appears together.
   void End() {
     painter_.end();
     writer_.reset();
@@ -138,15 +149,6 @@ class PdfStream {
                          target_);
     }
     file_.close();
-  }
-
-  void Commit() {
-    std::error_code error;
-    std::filesystem::rename(temporary_, target_, error);
-    if (error) {
-      Abandon();
-      throw PdfFileError(IoError(IoErrorCodeFromErrno(error.value(), FileAction::Create)), target_);
-    }
     done_ = true;
   }
 
@@ -172,55 +174,127 @@ class PdfStream {
 
 struct Stopped {};
 
-struct Counts {
-  int student = 0;
-  int teacher = 0;
-};
-
-// Lays both sheets out from the files, handing their pages to the sinks; the teacher's key needs
-// a second reading of the files, since its cells are as wide as the widest answer of all.
-Counts LayBothSheets(const std::filesystem::path& studentFile,
-                     const std::optional<std::filesystem::path>& teacherFile,
-                     const sheet::PrintLayout& layout, const TextMeasure& measure,
-                     const Counts& pageCounts, const SheetLayout::PageSink& studentSink,
-                     const SheetLayout::PageSink& teacherSink) {
+// Lays one sheet of the pair out from the files, handing its pages to `sink`, and returns its
+// number of pages; `pageCount` is the number to print in "стр. N из M", 0 while counting. The
+// teacher's key needs a second reading of the files, since its cells are as wide as the widest
+// answer of all.
+int LaySheet(const std::filesystem::path& studentFile,
+             const std::optional<std::filesystem::path>& teacherFile, SheetKind kind,
+             const sheet::PrintLayout& layout, const TextMeasure& measure, int pageCount,
+             const SheetLayout::PageSink& sink) {
   PairReader reader(studentFile, teacherFile);
-  SheetLayout student(measure, layout, SheetKind::Student, reader.StudentStamp(),
-                      pageCounts.student, studentSink);
-  std::optional<SheetLayout> teacher;
-  if (teacherFile)
-    teacher.emplace(measure, layout, SheetKind::Teacher, reader.TeacherStamp(), pageCounts.teacher,
-                    teacherSink);
+  const bool teacher = kind == SheetKind::Teacher;
+  SheetLayout sheet(measure, layout, kind, teacher ? reader.TeacherStamp() : reader.StudentStamp(),
+                    pageCount, sink);
   const sheet::Worksheet preamble = reader.Preamble();
-  if (!preamble.preamble.empty()) {
-    student.AddPreamble(preamble.preamble);
-    if (teacher) teacher->AddPreamble(preamble.preamble);
-  }
+  if (!preamble.preamble.empty()) sheet.AddPreamble(preamble.preamble);
   double keyCellWidth = 0;
   bool anyVariant = false;
   sheet::Worksheet model;
   while (reader.Next(model)) {
-    student.AddPreamble(model.preamble);
-    if (teacher) teacher->AddPreamble(model.preamble);
+    sheet.AddPreamble(model.preamble);
     for (const sheet::Variant& variant : model.variants) {
-      student.AddVariant(variant);
+      sheet.AddVariant(variant);
       if (!teacher) continue;
-      teacher->AddVariant(variant);
-      keyCellWidth = std::max(keyCellWidth, teacher->KeyCellWidth(variant));
+      keyCellWidth = std::max(keyCellWidth, sheet.KeyCellWidth(variant));
       anyVariant = true;
     }
   }
-  Counts counts;
-  counts.student = student.Finish();
   if (teacher && layout.answerKey && anyVariant) {
-    teacher->StartKey(keyCellWidth);
+    sheet.StartKey(keyCellWidth);
     PairReader again(studentFile, teacherFile);
     while (again.Next(model))
-      for (const sheet::Variant& variant : model.variants) teacher->AddKeyRow(variant);
+      for (const sheet::Variant& variant : model.variants) sheet.AddKeyRow(variant);
   }
-  if (teacher) counts.teacher = teacher->Finish();
-  return counts;
+  return sheet.Finish();
 }
+
+// One sheet written as a PDF under its temporary name: counted, then painted page by page, here
+// or on a thread of its own. `Pages` and `Painted` may be read from any thread.
+class SheetWriter {
+ public:
+  SheetWriter(const std::filesystem::path& studentFile,
+              const std::optional<std::filesystem::path>& teacherFile, SheetKind kind,
+              const sheet::PrintLayout& layout, std::filesystem::path target)
+      : studentFile_(studentFile),
+        teacherFile_(teacherFile),
+        kind_(kind),
+        layout_(layout),
+        target_(std::move(target)) {}
+  ~SheetWriter() {
+    Stop();
+    Wait();
+  }
+  SheetWriter(const SheetWriter&) = delete;
+  SheetWriter& operator=(const SheetWriter&) = delete;
+
+  // Writes the sheet, asking `goOn` (when given) after every page; throws Stopped when it or
+  // Stop says so, leaving no file.
+  void Write(const SheetFonts& fonts, const std::function<bool()>& goOn) {
+    const int count = LaySheet(studentFile_, teacherFile_, kind_, layout_, fonts.Measure(), 0, {});
+    pages_.store(count);
+    PdfStream stream(target_, layout_, fonts);
+    LaySheet(studentFile_, teacherFile_, kind_, layout_, fonts.Measure(), count,
+             [&](const PageOps& page) {
+               stream.Page(page);
+               painted_.fetch_add(1);
+               if (stop_.load() || (goOn && !goOn())) throw Stopped{};
+             });
+    stream.End();
+  }
+
+  // Writes the sheet on a thread of its own, with fonts of that thread.
+  void Start(const SheetFonts& loaded) {
+    thread_ = std::thread([this, &loaded] {
+      try {
+        const SheetFonts fonts(loaded, SheetFonts::OnThisThread{});
+        Write(fonts, {});
+      } catch (const Stopped&) {
+      } catch (...) {
+        failure_ = std::current_exception();
+      }
+      running_.store(false);
+    });
+    running_.store(true);
+  }
+
+  bool Running() const { return running_.load(); }
+  void Stop() { stop_.store(true); }
+  void Wait() {
+    if (thread_.joinable()) thread_.join();
+  }
+  // What the thread's Write threw, thrown again here.
+  void ThrowFailure() const {
+    if (failure_) std::rethrow_exception(failure_);
+  }
+
+  int Pages() const { return pages_.load(); }
+  int Painted() const { return painted_.load(); }
+
+  void Commit() const {
+    std::error_code error;
+    std::filesystem::rename(TemporaryOf(target_), target_, error);
+    if (error)
+      throw PdfFileError(IoError(IoErrorCodeFromErrno(error.value(), FileAction::Create)), target_);
+  }
+  void Discard() const {
+    std::error_code ignored;
+    std::filesystem::remove(TemporaryOf(target_), ignored);
+  }
+
+ private:
+  const std::filesystem::path& studentFile_;
+  const std::optional<std::filesystem::path>& teacherFile_;
+  SheetKind kind_;
+  const sheet::PrintLayout& layout_;
+  std::filesystem::path target_;
+  std::thread thread_;
+  std::exception_ptr failure_;
+  std::atomic<int> pages_{0};
+  std::atomic<int> painted_{0};
+  std::atomic<bool> stop_{false};
+  std::atomic<bool> running_{false};
+};
 
 }  // namespace
 
@@ -256,42 +330,55 @@ PdfPair WriteWorksheetPdfs(const std::filesystem::path& studentFile,
     const std::filesystem::path pdf = PdfPathFor(file);
     return outDir.empty() ? pdf : outDir / pdf.filename();
   };
+  PdfPair pair{target(studentFile), teacherFile ? target(*teacherFile) : std::filesystem::path(), 0,
+               0, false};
   const SheetFonts fonts;
-  const Counts counts =
-      LayBothSheets(studentFile, teacherFile, layout, fonts.Measure(), {}, {}, {});
-
-  PdfPair pair{target(studentFile), teacherFile ? target(*teacherFile) : std::filesystem::path(),
-               counts.student, counts.teacher, false};
-  PdfStream student(pair.studentPdf, layout, fonts);
-  std::optional<PdfStream> teacher;
-  if (teacherFile) teacher.emplace(pair.teacherPdf, layout, fonts);
-  const int total = counts.student + counts.teacher;
-  int done = 0;
-  const auto painted = [&] {
-    ++done;
-    if (progress && !progress(done, total)) throw Stopped{};
+  // The teacher's sheet is painted on a second thread while this one paints the pupil's: the two
+  // PDFs share nothing but the files they read. Only this thread tells the progress.
+  SheetWriter student(studentFile, teacherFile, SheetKind::Student, layout, pair.studentPdf);
+  std::optional<SheetWriter> teacher;
+  if (teacherFile)
+    teacher.emplace(studentFile, teacherFile, SheetKind::Teacher, layout, pair.teacherPdf);
+  const auto goOn = [&] {
+    if (!progress) return true;
+    // Until the teacher's sheet is counted, it is taken to be as long as the pupil's.
+    const int teacherPages = !teacher               ? 0
+                             : teacher->Pages() > 0 ? teacher->Pages()
+                                                    : student.Pages();
+    const int done = student.Painted() + (teacher ? teacher->Painted() : 0);
+    return progress(done, student.Pages() + teacherPages);
+  };
+  const auto discard = [&] {
+    if (teacher) {
+      teacher->Stop();
+      teacher->Wait();
+      teacher->Discard();
+    }
+    student.Discard();
   };
   try {
-    LayBothSheets(
-        studentFile, teacherFile, layout, fonts.Measure(), counts,
-        [&](const PageOps& page) {
-          student.Page(page);
-          painted();
-        },
-        [&](const PageOps& page) {
-          teacher->Page(page);
-          painted();
-        });
+    if (teacher) teacher->Start(fonts);
+    student.Write(fonts, goOn);
+    if (teacher) {
+      while (teacher->Running()) {
+        if (!goOn()) throw Stopped{};
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      }
+      teacher->Wait();
+      teacher->ThrowFailure();
+    }
+    student.Commit();
+    if (teacher) teacher->Commit();
   } catch (const Stopped&) {
-    student.Abandon();
-    if (teacher) teacher->Abandon();
+    discard();
     pair.stopped = true;
     return pair;
+  } catch (...) {
+    discard();
+    throw;
   }
-  student.End();
-  if (teacher) teacher->End();
-  student.Commit();
-  if (teacher) teacher->Commit();
+  pair.studentPages = student.Pages();
+  pair.teacherPages = teacher ? teacher->Pages() : 0;
   return pair;
 }
 
@@ -312,22 +399,19 @@ int PrintSheet(QPagedPaintDevice& device, const std::filesystem::path& studentFi
                const std::optional<std::filesystem::path>& teacherFile, SheetKind kind,
                const sheet::PrintLayout& layout) {
   const SheetFonts fonts;
-  const Counts counts =
-      LayBothSheets(studentFile, teacherFile, layout, fonts.Measure(), {}, {}, {});
+  const int count = LaySheet(studentFile, teacherFile, kind, layout, fonts.Measure(), 0, {});
   QPainter painter;
   if (!painter.begin(&device))
-    throw PdfFileError(IoError(IoErrorCodeFromErrno(EIO, FileAction::Write)),
-                       kind == SheetKind::Student ? studentFile : *teacherFile);
+    throw PdfFileError(
+        IoError(IoErrorCodeFromErrno(EIO, FileAction::Write)),
+        kind == SheetKind::Student ? studentFile : teacherFile.value_or(studentFile));
   const double unitsPerPoint = device.logicalDpiX() / 72.0;
   int pages = 0;
-  const auto paint = [&](const PageOps& page) {
-    if (pages++ > 0) device.newPage();
-    PaintPage(painter, page, fonts, unitsPerPoint);
-  };
-  const SheetLayout::PageSink none = [](const PageOps&) {};
-  LayBothSheets(studentFile, teacherFile, layout, fonts.Measure(), counts,
-                kind == SheetKind::Student ? SheetLayout::PageSink(paint) : none,
-                kind == SheetKind::Teacher ? SheetLayout::PageSink(paint) : none);
+  LaySheet(studentFile, teacherFile, kind, layout, fonts.Measure(), count,
+           [&](const PageOps& page) {
+             if (pages++ > 0) device.newPage();
+             PaintPage(painter, page, fonts, unitsPerPoint);
+           });
   painter.end();
   return pages;
 }

@@ -239,16 +239,18 @@ void MarkTimesBetweenFractions(std::vector<Piece>& pieces) {
 
 std::optional<Row> ReadFractionRow(std::string_view numeratorLine, std::string_view barLine,
                                    std::string_view denominatorLine) {
+  // Most lines are no fractions: no bar, or an "=" outside the bar line.
+  if (barLine.find('-') == std::string_view::npos ||
+      numeratorLine.find('=') != std::string_view::npos ||
+      denominatorLine.find('=') != std::string_view::npos ||
+      numeratorLine.find_first_not_of(' ') == std::string_view::npos)
+    return std::nullopt;
   const Columns numeratorColumns(numeratorLine);
   const Columns barColumns(barLine);
   const Columns denominatorColumns(denominatorLine);
   const std::string_view numerators = numeratorColumns.shape;
   const std::string_view bars = barColumns.shape;
   const std::string_view denominators = denominatorColumns.shape;
-  // An "=" stands on the bar line only; lines that hold one elsewhere are exercises of their own.
-  if (numerators.find('=') != std::string_view::npos ||
-      denominators.find('=') != std::string_view::npos)
-    return std::nullopt;
   std::vector<Bar> found = FindBars(numerators, bars, denominators);
   if (found.empty()) return std::nullopt;
   const bool lastBarEndsLine =
