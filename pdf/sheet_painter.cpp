@@ -216,32 +216,49 @@ void PaintPage(QPainter& painter, const PageOps& page, const SheetFonts& fonts,
     return x.ink < y.ink;
   });
   // Glyphs placed by the widths the layout used, with no shaping: the same positions, and much
-  // less work than laying out each text again.
-  const TextOp* last = nullptr;
+  // less work than laying out each text again. All texts of one face, size and ink go out as one
+  // run of glyphs, placed relative to the first: the PDF gets one text object for them, not one
+  // for every number and sign.
+  const TextOp* first = nullptr;
   QGlyphRun run;
   QList<quint32> indexes;
   QList<QPointF> positions;
+  QList<quint32> textIndexes;
+  QList<QPointF> textPositions;
+  const auto flush = [&] {
+    if (first == nullptr || indexes.isEmpty()) return;
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions);
+    painter.drawGlyphRun(QPointF(first->x * u, first->y * u), run);
+    indexes.clear();
+    positions.clear();
+  };
   for (const std::size_t i : order) {
     const TextOp& t = page.texts[i];
-    if (last == nullptr || last->face != t.face || last->size != t.size) {
-      QRawFont raw = fonts.Table().Raw(t.face);
-      raw.setPixelSize(t.size * u);
-      run.setRawFont(raw);
-      QFont font = fonts.FontOf(t.face);
-      font.setPointSizeF(t.size);
-      painter.setFont(font);
+    if (first == nullptr || first->face != t.face || first->size != t.size || first->ink != t.ink) {
+      flush();
+      if (first == nullptr || first->face != t.face || first->size != t.size) {
+        QRawFont raw = fonts.Table().Raw(t.face);
+        raw.setPixelSize(t.size * u);
+        run.setRawFont(raw);
+        QFont font = fonts.FontOf(t.face);
+        font.setPointSizeF(t.size);
+        painter.setFont(font);
+      }
+      if (first == nullptr || first->ink != t.ink) painter.setPen(ColourOf(t.ink));
+      first = &t;
     }
-    if (last == nullptr || last->ink != t.ink) painter.setPen(ColourOf(t.ink));
-    last = &t;
-    if (!fonts.Table().Glyphs(t.face, t.text, t.size * u, indexes, positions)) {
+    if (!fonts.Table().Glyphs(t.face, t.text, t.size * u, textIndexes, textPositions)) {
       painter.drawText(QPointF(t.x * u, t.y * u), QString::fromUtf8(t.text));
       continue;
     }
-    if (indexes.isEmpty()) continue;
-    run.setGlyphIndexes(indexes);
-    run.setPositions(positions);
-    painter.drawGlyphRun(QPointF(t.x * u, t.y * u), run);
+    const QPointF offset((t.x - first->x) * u, (t.y - first->y) * u);
+    for (qsizetype g = 0; g < textIndexes.size(); ++g) {
+      indexes.push_back(textIndexes[g]);
+      positions.push_back(textPositions[g] + offset);
+    }
   }
+  flush();
   for (const RuleOp& r : page.rules) {
     QPen pen(ColourOf(r.ink), r.width * u);
     pen.setCapStyle(Qt::FlatCap);

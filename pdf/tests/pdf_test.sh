@@ -144,10 +144,14 @@ check "an unwritable PDF exits 1, naming it" \
   bash -c "test $? -eq 1 && grep -q 'no/such/ajobs_' <<< '$err'"
 "$cli" pdf "$work/alone.pdf" >/dev/null 2>&1
 check "a PDF never replaces its own input" test $? -eq 2
-big=$("$cli" main --dir "$work/big" --seed 1 --variants 1500 --count 1=8 --count 44=8 2>/dev/null)
+big=$("$cli" main --dir "$work/big" --seed 1 --variants 6000 --count 1=8 --count 44=8 2>/dev/null)
 "$cli" pdf "$(echo "$big" | sed -n 1p)" >/dev/null 2>&1 &
 pid=$!
-sleep 1
+# Stopped while its pages are being written: once the temporary file is there.
+for _ in $(seq 200); do
+  [ -n "$(find "$work/big" -name '*.part')" ] && break
+  sleep 0.05
+done
 kill -INT "$pid"
 wait "$pid"
 check "SIGINT stops the PDFs with 130" test $? -eq 130
