@@ -286,7 +286,7 @@ class Typesetter {
     return Line(sheet::SplitPieces(text), style, nullptr);
   }
 
-  Box FractionBox(const sheet::Fraction& f, const Style& style) const {
+  Box FractionBox(const sheet::StackedFraction& f, const Style& style) const {
     const double s = style.size;
     const Face regular = TextFace(style, false);
     const Ink ink = InkOf(style);

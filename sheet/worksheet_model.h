@@ -10,14 +10,14 @@ enum class FractionFrame { None, Bars, Brackets };
 
 // A common fraction or mixed number as the three-line layout draws it. The numerator and the
 // denominator are texts: usually numbers, sometimes an expression with a letter ("234x+104").
-struct Fraction {
+struct StackedFraction {
   bool negative = false;  // a minus before it, inside its frame
   std::string whole;      // the whole part of a mixed number; empty when it has none
   std::string numerator;
   std::string denominator;
   FractionFrame frame = FractionFrame::None;
 
-  friend bool operator==(const Fraction&, const Fraction&) = default;
+  friend bool operator==(const StackedFraction&, const StackedFraction&) = default;
 };
 
 enum class PieceKind {
@@ -33,7 +33,7 @@ enum class PieceKind {
 struct Piece {
   PieceKind kind = PieceKind::Text;
   std::string text;   // every kind but Fraction and Answer
-  Fraction fraction;  // kind Fraction
+  StackedFraction fraction;  // kind Fraction
 
   friend bool operator==(const Piece&, const Piece&) = default;
 };

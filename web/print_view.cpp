@@ -9,7 +9,7 @@ namespace mathsheets::web {
 
 namespace {
 
-using sheet::Fraction;
+using sheet::StackedFraction;
 using sheet::FractionFrame;
 using sheet::Item;
 using sheet::ItemKind;
@@ -98,7 +98,7 @@ void MathText(std::string& out, std::string_view text) {
   out += "</mrow>";
 }
 
-void FractionMath(std::string& out, const Fraction& f) {
+void FractionMath(std::string& out, const StackedFraction& f) {
   out += "<math><mrow>";
   if (f.frame == FractionFrame::Bars) out += "<mo>|</mo>";
   if (f.frame == FractionFrame::Brackets) out += "<mo>(</mo>";

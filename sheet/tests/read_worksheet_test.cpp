@@ -196,7 +196,7 @@ class Evaluator {
     const Piece& piece = *pieces_[at_++];
     if (piece.kind == PieceKind::Number) return NumberValue(piece.text);
     if (piece.kind != PieceKind::Fraction) return std::nullopt;
-    const Fraction& f = piece.fraction;
+    const StackedFraction& f = piece.fraction;
     const auto whole = NumberValue(f.whole.empty() ? "0" : f.whole);
     const auto numerator = NumberValue(f.numerator);
     const auto denominator = NumberValue(f.denominator);
@@ -253,7 +253,7 @@ TEST(ReadWorksheet, AnswersOfDrillsAndFractionsAreTheValuesOfTheirExercises) {
 TEST(ReadWorksheet, FractionLayoutsReadAsStackedFractions) {
   struct Case {
     std::vector<std::string> lines;
-    Fraction first;
+    StackedFraction first;
     std::string answer;  // whole/numerator/denominator of the answer
   };
   const Case cases[] = {
