@@ -2,12 +2,14 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/random.h"
+#include "run_control.h"
 #include "sets/worksheet_set.h"
 #include "sheet/print_layout.h"
 #include "shell/main_selection.h"
@@ -64,5 +66,16 @@ int PdfCommand(const Arguments& args);
 // "--pdf" of a run: the PDFs of both files beside them, their paths printed student first.
 int WriteRunPdfs(const std::filesystem::path& studentFile, const std::filesystem::path& teacherFile,
                  const sheet::PrintLayout& layout);
+
+// The end of a run of `main` or `problems`: its report, then, for a whole run with "--pdf", the
+// PDFs of its files. A run stopped by a signal ends with its report.
+template <typename Result>
+int FinishRun(RunControl& control, const Result& result, bool pdf,
+              const sheet::PrintLayout& layout) {
+  const int code = control.Report(result, std::cout);
+  if (code == kExitSuccess && pdf)
+    return WriteRunPdfs(result.studentPath, result.teacherPath, layout);
+  return code;
+}
 
 }  // namespace mathsheets::cli

@@ -79,11 +79,7 @@ int RunMainSelection(MainSelection& selection, Pcg32& random, std::uint32_t seed
     RunControl control(std::cerr, isatty(STDERR_FILENO) == 1);
     const RunResult result =
         RunMainWorksheet(selection, dir, CurrentLocalDateTime(), control.Hook());
-    const int code = control.Report(result, std::cout);
-    // A run stopped by a signal ends there; only a whole run is also printed.
-    if (code == kExitSuccess && pdf)
-      return WriteRunPdfs(result.studentPath, result.teacherPath, layout);
-    return code;
+    return FinishRun(control, result, pdf, layout);
   } catch (const IoError& e) {
     std::cerr << e.BoxText() << '\n';
     return kExitIoError;

@@ -74,11 +74,7 @@ int RunProblemSelection(ProblemModule& module, Pcg32& random, std::uint32_t seed
     RunControl control(std::cerr, isatty(STDERR_FILENO) == 1);
     const ProblemRunResult result =
         RunProblemWorksheet(module, variants, dir, CurrentLocalDateTime(), control.Hook());
-    const int code = control.Report(result, std::cout);
-    // A run stopped by a signal ends there; only a whole run is also printed.
-    if (code == kExitSuccess && pdf)
-      return WriteRunPdfs(result.studentPath, result.teacherPath, layout);
-    return code;
+    return FinishRun(control, result, pdf, layout);
   } catch (const IoError& e) {
     std::cerr << e.BoxText() << '\n';
     return kExitIoError;

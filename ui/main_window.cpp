@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QRadioButton>
@@ -20,9 +19,10 @@
 #include "shell/sample_preview.h"
 #include "ui/catalog_window.h"
 #include "ui/help_windows.h"
-#include "ui/problem_window.h"
 #include "ui/printing/print_options_dialog.h"
+#include "ui/problem_window.h"
 #include "ui/widgets/run_progress_dialog.h"
+#include "ui/widgets/set_file_dialog.h"
 #include "ui/widgets/worksheet_font.h"
 #include "worksheet/worksheet_files.h"
 
@@ -411,23 +411,22 @@ void TForm1::RunWithSeed(std::uint32_t seed) {
   }
 }
 
-void TForm1::ButtonPrintClick() { PrintLastRun(this, lastFiles_, layout_, errorBox_); }
+void TForm1::ButtonPrintClick() {
+  PrintLastRun(this, lastFiles_, layout_, errorBox_);
+}
 
-void TForm1::ButtonPrintOptionsClick() { layout_ = EditPrintLayout(this, layout_); }
+void TForm1::ButtonPrintOptionsClick() {
+  layout_ = EditPrintLayout(this, layout_);
+}
 
 void TForm1::ButtonSaveSetClick() {
-  QString file = QFileDialog::getSaveFileName(this, "Сохранить набор", QString(),
-                                              "Наборы заданий (*.mathsheet)");
-  if (file.isEmpty()) return;
-  if (!file.endsWith(".mathsheet")) file += ".mathsheet";
-  SaveSetFile(file.toStdString());
+  const std::filesystem::path file = AskSetFileToSave(this);
+  if (!file.empty()) SaveSetFile(file);
 }
 
 void TForm1::ButtonOpenSetClick() {
-  const QString file = QFileDialog::getOpenFileName(this, "Открыть набор", QString(),
-                                                    "Наборы заданий (*.mathsheet);;Все файлы (*)");
-  if (file.isEmpty()) return;
-  if (OpenSetFile(file.toStdString()) == SetOpened::Problems) Button122Click();
+  const std::filesystem::path file = AskSetFileToOpen(this);
+  if (!file.empty() && OpenSetFile(file) == SetOpened::Problems) Button122Click();
 }
 
 bool TForm1::SaveSetFile(const std::filesystem::path& file) {

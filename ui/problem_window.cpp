@@ -1,6 +1,5 @@
 #include "ui/problem_window.h"
 
-#include <QFileDialog>
 #include <QFont>
 #include <QResizeEvent>
 #include <string>
@@ -11,6 +10,7 @@
 #include "sets/set_selection.h"
 #include "ui/printing/print_options_dialog.h"
 #include "ui/widgets/run_progress_dialog.h"
+#include "ui/widgets/set_file_dialog.h"
 #include "wordproblems/animation.h"
 #include "wordproblems/problem_catalog.h"
 #include "wordproblems/problem_run.h"
@@ -289,22 +289,22 @@ void TForm3::RunWithSeed(std::uint32_t seed) {
   timer1_->start();
 }
 
-void TForm3::ButtonPrintClick() { PrintLastRun(this, lastFiles_, layout_, errorBox); }
+void TForm3::ButtonPrintClick() {
+  PrintLastRun(this, lastFiles_, layout_, errorBox);
+}
 
-void TForm3::ButtonPrintOptionsClick() { layout_ = EditPrintLayout(this, layout_); }
+void TForm3::ButtonPrintOptionsClick() {
+  layout_ = EditPrintLayout(this, layout_);
+}
 
 void TForm3::ButtonSaveSetClick() {
-  QString file = QFileDialog::getSaveFileName(this, "Сохранить набор", QString(),
-                                              "Наборы заданий (*.mathsheet)");
-  if (file.isEmpty()) return;
-  if (!file.endsWith(".mathsheet")) file += ".mathsheet";
-  SaveSetFile(file.toStdString());
+  const std::filesystem::path file = AskSetFileToSave(this);
+  if (!file.empty()) SaveSetFile(file);
 }
 
 void TForm3::ButtonOpenSetClick() {
-  const QString file = QFileDialog::getOpenFileName(this, "Открыть набор", QString(),
-                                                    "Наборы заданий (*.mathsheet);;Все файлы (*)");
-  if (!file.isEmpty()) OpenSetFile(file.toStdString());
+  const std::filesystem::path file = AskSetFileToOpen(this);
+  if (!file.empty()) OpenSetFile(file);
 }
 
 bool TForm3::SaveSetFile(const std::filesystem::path& file) {
