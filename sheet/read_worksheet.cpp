@@ -166,6 +166,22 @@ std::optional<Insertion> InsertedPieces(const Row& student, const Row& teacher) 
   return insertion;
 }
 
+// A teacher's row that is only the task's last row with its answer filled in says nothing more:
+// "90/735 = 6/49" under "90/735 = ___".
+void DropSolutionThatRepeatsTheTask(Item& item) {
+  if (item.solution.size() != 1 || item.task.empty()) return;
+  Row filled;
+  for (const Piece& piece : item.task.back().pieces) {
+    if (piece.kind == PieceKind::Answer) {
+      filled.pieces.insert(filled.pieces.end(), item.answer.pieces.begin(),
+                           item.answer.pieces.end());
+    } else {
+      filled.pieces.push_back(piece);
+    }
+  }
+  if (SameMaths(filled, item.solution.front())) item.solution.clear();
+}
+
 // The pairs of lines of one variant, in order, and the lines only one file has.
 struct Step {
   std::optional<std::size_t> student;
@@ -611,6 +627,7 @@ class ExerciseReader {
         if (auto answer = AfterLastEquals(rows.back())) {
           item.answer = std::move(*answer);
           item.solution = std::move(rows);
+          DropSolutionThatRepeatsTheTask(item);
         } else {
           item.answer = std::move(rows.back());
           DropEdgeSpace(item.answer.pieces);
