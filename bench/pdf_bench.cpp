@@ -3,11 +3,9 @@
 // written first and not timed; every figure is the best of a few repetitions.
 //
 //   mathsheets-pdf-bench [LARGE_VARIANTS [REPETITIONS]]
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "bench_arguments.h"
 #include "common/random.h"
 #include "pdf/headless_gui.h"
 #include "pdf/worksheet_pdf.h"
@@ -25,6 +24,8 @@
 
 namespace {
 
+constexpr std::string_view kUsage = "mathsheets-pdf-bench [LARGE_VARIANTS [REPETITIONS]]";
+
 using namespace mathsheets;
 using Clock = std::chrono::steady_clock;
 
@@ -32,12 +33,6 @@ using Clock = std::chrono::steady_clock;
 // divisibility, signed numbers, literal expressions, Roman numerals and named quantities.
 constexpr std::array<int, 16> kTypes = {1,  7,  11, 15, 21, 24, 30, 32,
                                         34, 40, 44, 50, 54, 70, 76, 81};
-
-long PeakKilobytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
-}
 
 // The pages of a PDF: its page objects, counted a block at a time, so that counting adds nothing
 // to the peak memory the bench reports.
@@ -57,9 +52,8 @@ int PageCount(const std::filesystem::path& pdf) {
       scanned = at + 1;
     }
     // Keep the tail that may hold the start of a word cut by the block's end.
-    const std::size_t keep = std::max(scanned, window.size() > kPage.size()
-                                                   ? window.size() - kPage.size()
-                                                   : std::size_t{0});
+    const std::size_t keep = std::max(
+        scanned, window.size() > kPage.size() ? window.size() - kPage.size() : std::size_t{0});
     window.erase(0, keep);
   }
   return pages;
@@ -93,32 +87,20 @@ void Bench(std::string_view what, int variants, int repetitions, const std::file
               static_cast<double>(pages) / best);
 }
 
-int PositiveArgument(int argc, char** argv, int at, int fallback) {
-  if (argc <= at) return fallback;
-  const std::string_view text = argv[at];
-  int value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || value < 1) {
-    std::fprintf(stderr, "usage: mathsheets-pdf-bench [LARGE_VARIANTS [REPETITIONS]]\n");
-    std::exit(2);
-  }
-  return value;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int large = PositiveArgument(argc, argv, 1, 3000);
-  const int repetitions = PositiveArgument(argc, argv, 2, 3);
+  const int large = bench::PositiveArgument(argc, argv, 1, 3000, kUsage);
+  const int repetitions = bench::PositiveArgument(argc, argv, 2, 3, kUsage);
   const std::filesystem::path dir = std::filesystem::temp_directory_path() / "mathsheets_pdf_bench";
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir / "gen");
   const pdf::HeadlessGui gui;
   Bench("class set", 30, repetitions, dir);
-  const long afterClassSet = PeakKilobytes();
+  const long afterClassSet = bench::PeakKilobytes();
   Bench("large run", large, repetitions, dir);
   std::printf("peak memory: %ld kB after the class set, %ld kB after the large run\n",
-              afterClassSet, PeakKilobytes());
+              afterClassSet, bench::PeakKilobytes());
   std::filesystem::remove_all(dir);
   return 0;
 }

@@ -7,10 +7,8 @@
 // of variants: the runs stream to their files.
 //
 //   mathsheets-bench [VARIANTS [REPETITIONS]]
-#include <sys/resource.h>
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +17,7 @@
 #include <string>
 #include <string_view>
 
+#include "bench_arguments.h"
 #include "common/random.h"
 #include "file_copy.h"
 #include "generators/registry.h"
@@ -28,6 +27,8 @@
 #include "wordproblems/problem_run.h"
 
 namespace {
+
+constexpr std::string_view kUsage = "mathsheets-bench [VARIANTS [REPETITIONS]]";
 
 using namespace mathsheets;
 using Clock = std::chrono::steady_clock;
@@ -48,12 +49,6 @@ double SecondsOf(const std::function<void()>& action) {
   const auto start = Clock::now();
   action();
   return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-long PeakKilobytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
 }
 
 Figures Measure(const std::function<Written()>& run, const std::filesystem::path& dir,
@@ -92,27 +87,15 @@ void Print(std::string_view what, const Figures& f) {
       f.syncSeconds, f.copySeconds, f.runSeconds / f.copySeconds);
 }
 
-int PositiveArgument(int argc, char** argv, int at, int fallback) {
-  if (argc <= at) return fallback;
-  const std::string_view text = argv[at];
-  int value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || value < 1) {
-    std::fprintf(stderr, "usage: mathsheets-bench [VARIANTS [REPETITIONS]]\n");
-    std::exit(2);
-  }
-  return value;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int variants = PositiveArgument(argc, argv, 1, 10000);
-  const int repetitions = PositiveArgument(argc, argv, 2, 3);
+  const int variants = bench::PositiveArgument(argc, argv, 1, 10000, kUsage);
+  const int repetitions = bench::PositiveArgument(argc, argv, 2, 3, kUsage);
   const std::filesystem::path dir = std::filesystem::temp_directory_path() / "mathsheets_bench";
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir / "gen");
-  const long memoryBefore = PeakKilobytes();
+  const long memoryBefore = bench::PeakKilobytes();
 
   Pcg32 random(1);
   MainModule mainModule(random);
@@ -151,7 +134,8 @@ int main(int argc, char** argv) {
   std::printf("%d variants, best of %d\n", variants, repetitions);
   Print("main window, " + std::to_string(types) + " types", mainFigures);
   Print("word problems, " + std::to_string(problems) + " problems", problemFigures);
-  std::printf("peak memory: %ld kB (%ld kB before the runs)\n", PeakKilobytes(), memoryBefore);
+  std::printf("peak memory: %ld kB (%ld kB before the runs)\n", bench::PeakKilobytes(),
+              memoryBefore);
   std::filesystem::remove_all(dir);
   return 0;
 }
