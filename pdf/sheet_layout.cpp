@@ -206,7 +206,8 @@ class Typesetter {
     const double s = style.size;
     const Face regular = TextFace(style, false);
     const Ink ink = InkOf(style);
-    bool unaryPlace = true;  // a minus here is a sign, not a subtraction
+    bool unaryPlace = true;   // a minus here is a sign, not a subtraction
+    bool insideBars = false;  // after the "|" that opens an absolute value
     for (std::size_t i = 0; i < pieces.size(); ++i) {
       const Piece& piece = pieces[i];
       switch (piece.kind) {
@@ -233,7 +234,9 @@ class Typesetter {
           if (pad && !spaceBefore && i > 0) AddText(box, " ", regular, s, ink, true);
           AddText(box, glyph, regular, s, ink, true);
           if (pad && !spaceAfter && i + 1 < pieces.size()) AddText(box, " ", regular, s, ink, true);
-          unaryPlace = glyph != ")" && glyph != "|" && glyph != "%";
+          // "|" opens an absolute value, where a minus is a sign, or closes one.
+          if (glyph == "|") insideBars = !insideBars;
+          unaryPlace = glyph == "|" ? insideBars : glyph != ")" && glyph != "%";
           break;
         }
         case PieceKind::Space: {
