@@ -9,13 +9,13 @@ namespace mathsheets::web {
 
 namespace {
 
-using sheet::StackedFraction;
 using sheet::FractionFrame;
 using sheet::Item;
 using sheet::ItemKind;
 using sheet::Piece;
 using sheet::PieceKind;
 using sheet::Row;
+using sheet::StackedFraction;
 
 constexpr std::string_view kNameLine = "Фамилия, имя ____________  Класс ______  Дата ________";
 constexpr std::string_view kMinus = "−";
@@ -100,16 +100,17 @@ void MathText(std::string& out, std::string_view text) {
 
 void FractionMath(std::string& out, const StackedFraction& f) {
   out += "<math><mrow>";
-  if (f.frame == FractionFrame::Bars) out += "<mo>|</mo>";
-  if (f.frame == FractionFrame::Brackets) out += "<mo>(</mo>";
-  if (f.negative) out += "<mo>−</mo>";
+  if (f.frame == FractionFrame::Bars) out += "<mo fence=\"true\">|</mo>";
+  if (f.frame == FractionFrame::Brackets) out += "<mo fence=\"true\">(</mo>";
+  // The sign of the fraction, set close to it, not spaced as a subtraction.
+  if (f.negative) out += "<mo form=\"prefix\" lspace=\"0\" rspace=\"0\">−</mo>";
   if (!f.whole.empty()) MathText(out, f.whole);
   out += "<mfrac>";
   MathText(out, f.numerator);
   MathText(out, f.denominator);
   out += "</mfrac>";
-  if (f.frame == FractionFrame::Brackets) out += "<mo>)</mo>";
-  if (f.frame == FractionFrame::Bars) out += "<mo>|</mo>";
+  if (f.frame == FractionFrame::Brackets) out += "<mo fence=\"true\">)</mo>";
+  if (f.frame == FractionFrame::Bars) out += "<mo fence=\"true\">|</mo>";
   out += "</mrow></math>";
 }
 
