@@ -42,6 +42,13 @@ LineMatch GapMatch(std::string_view student, std::string_view teacher) {
   const std::string_view gap = student.substr(prefix, student.size() - prefix - suffix);
   const std::string_view filled = Trimmed(teacher.substr(prefix, teacher.size() - prefix - suffix));
   if (gap.size() < kShortestGap || !AllBlanks(gap) || filled.empty()) return {};
+  // An answer stands after an "=", or is the sign between two things compared: other lines that
+  // differ in a gap (a numerator line against another exercise's) do not belong together.
+  const std::string_view before = student.substr(0, prefix);
+  const bool afterEquals = before.find_last_not_of(' ') != std::string_view::npos &&
+                           before[before.find_last_not_of(' ')] == '=';
+  const bool comparison = filled == "<" || filled == ">" || filled == "=";
+  if (!afterEquals && !comparison) return {};
   return {LineMatchKind::Gap, std::string(filled), prefix};
 }
 

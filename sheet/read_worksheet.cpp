@@ -554,21 +554,17 @@ class ExerciseReader {
       return k;
     }
     // Lines waiting before the run whose answer opens the teacher's side of it: the teacher's
-    // lines that share no number with the student's side are that answer.
+    // lines with numbers before the one that the student's first line with a number begins or
+    // matches, where the run's first exercise starts.
     if (!context_.empty()) {
-      std::vector<std::string> studentNumbers;
-      for (const std::string& line : studentOnly)
-        for (std::string& number : NumbersOf(line)) studentNumbers.push_back(std::move(number));
+      const auto firstNumbered =
+          std::find_if(studentOnly.begin(), studentOnly.end(),
+                       [](const std::string& line) { return !NumbersOf(line).empty(); });
       std::size_t lead = 0;
-      while (lead < teacherOnly.size() && teacherOnly[lead] != kSeparator) {
-        const std::vector<std::string> numbers = NumbersOf(teacherOnly[lead]);
-        const bool shares = std::any_of(numbers.begin(), numbers.end(), [&](const auto& number) {
-          return std::find(studentNumbers.begin(), studentNumbers.end(), number) !=
-                 studentNumbers.end();
-        });
-        if (numbers.empty() || shares) break;
+      while (firstNumbered != studentOnly.end() && lead < teacherOnly.size() &&
+             teacherOnly[lead] != kSeparator && !NumbersOf(teacherOnly[lead]).empty() &&
+             MatchLines(*firstNumbered, teacherOnly[lead]).kind == LineMatchKind::None)
         ++lead;
-      }
       if (lead > 0 && lead < teacherOnly.size()) {
         AnswerContext(
             {teacherOnly.begin(), teacherOnly.begin() + static_cast<std::ptrdiff_t>(lead)});

@@ -76,11 +76,37 @@ std::string Unanswered(const Worksheet& sheet) {
   return found;
 }
 
+// The numbers of rows, as texts.
+std::vector<std::string> NumbersOfRows(const std::vector<Row>& rows) {
+  std::vector<std::string> numbers;
+  for (const Row& row : rows)
+    for (const Piece& piece : row.pieces)
+      if (piece.kind == PieceKind::Number) numbers.push_back(piece.text);
+  return numbers;
+}
+
+// A teacher's solution rows paired with the wrong exercise share none of its numbers.
+std::string MispairedSolutions(const Worksheet& sheet) {
+  std::string found;
+  for (const Variant& variant : sheet.variants)
+    for (const Item& item : variant.items) {
+      if (item.solution.empty()) continue;
+      const std::vector<std::string> task = NumbersOfRows(item.task);
+      const std::vector<std::string> solution = NumbersOfRows(item.solution);
+      const bool shared = std::any_of(task.begin(), task.end(), [&](const std::string& n) {
+        return std::find(solution.begin(), solution.end(), n) != solution.end();
+      });
+      if (!shared && !task.empty()) found += item.studentLines.front() + "\n";
+    }
+  return found;
+}
+
 void ExpectReadsBack(const Pair& pair, const std::string& what) {
   const Worksheet sheet = ReadWorksheet(pair.student, pair.teacher);
   EXPECT_EQ(StudentLinesOf(sheet), pair.student) << what;
   EXPECT_EQ(TeacherLinesOf(sheet), pair.teacher) << what;
   EXPECT_EQ(Unanswered(sheet), "") << what;
+  EXPECT_EQ(MispairedSolutions(sheet), "") << what;
 }
 
 TEST(ReadWorksheet, EveryTypeAtEveryLevelReadsBackToBothFilesWithItsAnswers) {
