@@ -555,15 +555,20 @@ class ExerciseReader {
     }
     // Lines waiting before the run whose answer opens the teacher's side of it: the teacher's
     // lines with numbers before the one that the student's first line with a number begins or
-    // matches, where the run's first exercise starts.
+    // matches, where the run's first exercise starts; a row of numbers in columns is an answer
+    // even when its first number happens to begin that line.
     if (!context_.empty()) {
       const auto firstNumbered =
           std::find_if(studentOnly.begin(), studentOnly.end(),
                        [](const std::string& line) { return !NumbersOf(line).empty(); });
+      const auto answerRow = [](const std::string& line) {
+        return line.find_first_not_of("0123456789 ,.") == std::string::npos && HasColumns(line);
+      };
       std::size_t lead = 0;
       while (firstNumbered != studentOnly.end() && lead < teacherOnly.size() &&
              teacherOnly[lead] != kSeparator && !NumbersOf(teacherOnly[lead]).empty() &&
-             MatchLines(*firstNumbered, teacherOnly[lead]).kind == LineMatchKind::None)
+             (answerRow(teacherOnly[lead]) ||
+              MatchLines(*firstNumbered, teacherOnly[lead]).kind == LineMatchKind::None))
         ++lead;
       if (lead > 0 && lead < teacherOnly.size()) {
         AnswerContext(
