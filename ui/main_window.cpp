@@ -447,7 +447,7 @@ TForm1::SetOpened TForm1::OpenSetFile(const std::filesystem::path& file) {
   try {
     set = sets::ReadSetFile(file);
   } catch (const sets::SetError& e) {
-    errorBox_(QString::fromUtf8(e.what()) + ".");
+    errorBox_(SetErrorText(e));
     return SetOpened::No;
   } catch (const IoError& e) {
     errorBox_(QString::fromStdString(file.string() + ": " + e.BoxText()));

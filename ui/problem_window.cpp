@@ -330,7 +330,7 @@ bool TForm3::OpenSetFile(const std::filesystem::path& file) {
     ApplySet(set);
     return true;
   } catch (const sets::SetError& e) {
-    errorBox(QString::fromUtf8(e.what()) + ".");
+    errorBox(SetErrorText(e));
   } catch (const IoError& e) {
     errorBox(QString::fromStdString(file.string() + ": " + e.BoxText()));
   }

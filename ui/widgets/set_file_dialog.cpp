@@ -18,4 +18,8 @@ std::filesystem::path AskSetFileToOpen(QWidget* parent) {
       .toStdString();
 }
 
+QString SetErrorText(const sets::SetError& error) {
+  return QString::fromUtf8(error.what()) + ".\n\nНабор не открыт: выбор в окне остался прежним.";
+}
+
 }  // namespace mathsheets::ui
