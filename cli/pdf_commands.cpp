@@ -1,7 +1,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <csignal>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -11,36 +10,18 @@
 #include "common/io_error.h"
 #include "pdf/headless_gui.h"
 #include "pdf/worksheet_pdf.h"
+#include "run_control.h"
 
 namespace mathsheets::cli {
 
 namespace {
 
-constexpr std::array<int, 2> kStopSignals = {SIGINT, SIGTERM};
-volatile std::sig_atomic_t pdfStopSignal = 0;
-
-extern "C" void RecordPdfStop(int signal) {
-  pdfStopSignal = signal;
-}
-
 // While it lives, SIGINT and SIGTERM stop the PDFs after the page being painted, leaving none;
 // on a terminal, a line "Страниц PDF: N из M" shows how far they are.
 class PdfControl {
  public:
-  PdfControl() : showProgress_(isatty(STDERR_FILENO) == 1) {
-    pdfStopSignal = 0;
-    struct sigaction action {};
-    action.sa_handler = RecordPdfStop;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (std::size_t i = 0; i < kStopSignals.size(); ++i)
-      sigaction(kStopSignals[i], &action, &previous_[i]);
-  }
-  ~PdfControl() {
-    EndLine();
-    for (std::size_t i = 0; i < kStopSignals.size(); ++i)
-      sigaction(kStopSignals[i], &previous_[i], nullptr);
-  }
+  PdfControl() : showProgress_(isatty(STDERR_FILENO) == 1) {}
+  ~PdfControl() { EndLine(); }
   PdfControl(const PdfControl&) = delete;
   PdfControl& operator=(const PdfControl&) = delete;
 
@@ -52,7 +33,7 @@ class PdfControl {
         shown_ = now;
         lineShown_ = true;
       }
-      return pdfStopSignal == 0;
+      return signals_.Received() == 0;
     };
   }
 
@@ -64,14 +45,14 @@ class PdfControl {
   int Stopped() {
     EndLine();
     std::cerr << "mathsheets-cli: stopped, no PDF written\n";
-    return 128 + pdfStopSignal;
+    return 128 + signals_.Received();
   }
 
  private:
   bool showProgress_;
   std::chrono::steady_clock::time_point shown_{};
   bool lineShown_ = false;
-  std::array<struct sigaction, 2> previous_{};
+  StopSignals signals_;
 };
 
 int Report(const pdf::PdfPair& pair, PdfControl& control) {

@@ -22,21 +22,30 @@ extern "C" void RecordStopSignal(int signal) {
 
 }  // namespace
 
-RunControl::RunControl(std::ostream& err, bool showProgress)
-    : err_(err), showProgress_(showProgress), start_(std::chrono::steady_clock::now()) {
+StopSignals::StopSignals() {
   stopSignal = 0;
   struct sigaction action {};
   action.sa_handler = RecordStopSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
   for (std::size_t i = 0; i < kStopSignals.size(); ++i)
-    sigaction(kStopSignals[i], &action, &previousActions_[i]);
+    sigaction(kStopSignals[i], &action, &previous_[i]);
 }
+
+StopSignals::~StopSignals() {
+  for (std::size_t i = 0; i < kStopSignals.size(); ++i)
+    sigaction(kStopSignals[i], &previous_[i], nullptr);
+}
+
+int StopSignals::Received() const {
+  return stopSignal;
+}
+
+RunControl::RunControl(std::ostream& err, bool showProgress)
+    : err_(err), showProgress_(showProgress), start_(std::chrono::steady_clock::now()) {}
 
 RunControl::~RunControl() {
   Finish();
-  for (std::size_t i = 0; i < kStopSignals.size(); ++i)
-    sigaction(kStopSignals[i], &previousActions_[i], nullptr);
 }
 
 ProgressHook RunControl::Hook() {
@@ -44,7 +53,7 @@ ProgressHook RunControl::Hook() {
 }
 
 bool RunControl::OnProgress(const RunProgress& progress) {
-  if (stopSignal != 0) return false;
+  if (StopSignal() != 0) return false;
   if (!showProgress_) return true;
   const auto now = std::chrono::steady_clock::now();
   const bool last = progress.written == progress.total;
@@ -58,10 +67,6 @@ bool RunControl::OnProgress(const RunProgress& progress) {
 void RunControl::Finish() {
   if (lineShown_) err_ << '\n' << std::flush;
   lineShown_ = false;
-}
-
-int RunControl::StopSignal() const {
-  return stopSignal;
 }
 
 std::string StoppedRunReport(int signal, std::int64_t written, std::int64_t asked,

@@ -16,6 +16,22 @@ namespace mathsheets::cli {
 std::string StoppedRunReport(int signal, std::int64_t written, std::int64_t asked,
                              const std::string& studentPath, const std::string& teacherPath);
 
+// While it lives, SIGINT and SIGTERM only record that they came, for the work under way to stop
+// where it can; the handlers before it come back at its end.
+class StopSignals {
+ public:
+  StopSignals();
+  ~StopSignals();
+  StopSignals(const StopSignals&) = delete;
+  StopSignals& operator=(const StopSignals&) = delete;
+
+  // The signal that came, or 0.
+  int Received() const;
+
+ private:
+  std::array<struct sigaction, 2> previous_{};
+};
+
 // While it lives, SIGINT and SIGTERM stop a run at the end of its current variant instead of
 // ending the program with the files cut anywhere. When `showProgress` (standard error is a
 // terminal), a run that has gone on for a second shows one line of progress on `err`.
@@ -48,9 +64,9 @@ class RunControl {
  private:
   bool OnProgress(const RunProgress& progress);
   // The signal that stopped the run, or 0.
-  int StopSignal() const;
+  int StopSignal() const { return signals_.Received(); }
 
-  std::array<struct sigaction, 2> previousActions_{};
+  StopSignals signals_;
   std::ostream& err_;
   bool showProgress_;
   std::chrono::steady_clock::time_point start_;
