@@ -5,26 +5,15 @@
 
 #include "common/cp1251.h"
 #include "common/io_error.h"
+#include "sheet/read_worksheet.h"
 
 namespace mathsheets::pdf {
 
 namespace {
 
-constexpr std::string_view kExerciseHeader = "Вариант ";
-constexpr std::string_view kProblemHeader = "Вариант № ";
 constexpr std::size_t kBufferSize = 1 << 16;
 
-bool IsNumberedLine(std::string_view line, std::string_view word) {
-  if (!line.starts_with(word) || line.size() == word.size()) return false;
-  const std::string_view number = line.substr(word.size());
-  return std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 }  // namespace
-
-bool IsVariantHeader(std::string_view line) {
-  return IsNumberedLine(line, kExerciseHeader) || IsNumberedLine(line, kProblemHeader);
-}
 
 VariantReader::VariantReader(const std::filesystem::path& path) : buffer_(kBufferSize) {
   std::error_code error;
@@ -35,7 +24,7 @@ VariantReader::VariantReader(const std::filesystem::path& path) : buffer_(kBuffe
   std::string line;
   if (!ReadLine(stamp_)) return;
   while (ReadLine(line)) {
-    if (IsVariantHeader(line)) {
+    if (sheet::IsVariantHeader(line)) {
       header_ = std::move(line);
       hasHeader_ = true;
       return;
@@ -97,7 +86,7 @@ bool VariantReader::Next(std::vector<std::string>& lines) {
   hasHeader_ = false;
   std::string line;
   while (ReadLine(line)) {
-    if (IsVariantHeader(line)) {
+    if (sheet::IsVariantHeader(line)) {
       header_ = std::move(line);
       hasHeader_ = true;
       break;

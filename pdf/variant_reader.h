@@ -7,9 +7,6 @@
 
 namespace mathsheets::pdf {
 
-// "Вариант 3" of the exercises or "Вариант № 3" of the word problems.
-bool IsVariantHeader(std::string_view line);
-
 // A worksheet file read a variant at a time, so that a file of any length needs the memory of
 // one variant. Lines are UTF-8 without their line ends; a line ends at CR LF, LF or a lone CR.
 class VariantReader {

@@ -775,6 +775,10 @@ std::string NumberOfHeader(const std::string& header) {
 
 }  // namespace
 
+bool IsVariantHeader(std::string_view line) {
+  return HeaderNumber(line).has_value();
+}
+
 Worksheet ReadWorksheet(const std::vector<std::string>& studentLines,
                         const std::vector<std::string>& teacherLines) {
   const SplitFile student = SplitByHeaders(studentLines);

@@ -24,6 +24,10 @@ Worksheet ReadStudentWorksheet(const std::vector<std::string>& studentLines);
 std::vector<std::string> StudentLinesOf(const Worksheet& sheet);
 std::vector<std::string> TeacherLinesOf(const Worksheet& sheet);
 
+// "Вариант 3" of the exercises or "Вариант № 3" of the word problems: the line that opens a
+// variant in both files.
+bool IsVariantHeader(std::string_view line);
+
 // The pieces of one line of text: numbers, letters, operators, blanks and words.
 std::vector<Piece> SplitPieces(std::string_view line);
 

@@ -9,6 +9,7 @@
 
 #include "common/cp1251.h"
 #include "common/io_error.h"
+#include "sheet/read_worksheet.h"
 
 namespace mathsheets::pdf {
 namespace {
@@ -44,10 +45,10 @@ TEST(VariantReader, GroupsLinesByHeaderWhateverTheLineEnds) {
 }
 
 TEST(VariantReader, HeadersAreNumbered) {
-  EXPECT_TRUE(IsVariantHeader("Вариант 12"));
-  EXPECT_TRUE(IsVariantHeader("Вариант № 3"));
-  EXPECT_FALSE(IsVariantHeader("Вариант "));
-  EXPECT_FALSE(IsVariantHeader("Вариант 1 (продолжение)"));
+  EXPECT_TRUE(sheet::IsVariantHeader("Вариант 12"));
+  EXPECT_TRUE(sheet::IsVariantHeader("Вариант № 3"));
+  EXPECT_FALSE(sheet::IsVariantHeader("Вариант "));
+  EXPECT_FALSE(sheet::IsVariantHeader("Вариант 1 (продолжение)"));
 }
 
 TEST(VariantReader, AMissingFileOrAFolderIsAnIoError) {
