@@ -6,9 +6,19 @@
 #include <memory>
 #include <vector>
 
-#include "pdf/sheet_layout.h"
+#include "layout/sheet_layout.h"
 
 namespace mathsheets::pdf {
+
+using layout::Face;
+using layout::Ink;
+using layout::kFaceCount;
+using layout::PageOps;
+using layout::PageSize;
+using layout::RuleOp;
+using layout::SizeOf;
+using layout::TextOp;
+using layout::TextMeasure;
 
 // The faces of a sheet, loaded from their files so that every machine prints the same glyphs
 // (and a PDF embeds them), and their widths for the layout. Needs a QGuiApplication while it

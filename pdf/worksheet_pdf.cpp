@@ -15,12 +15,13 @@
 #include <string_view>
 #include <thread>
 
-#include "pdf/sheet_layout.h"
+#include "layout/sheet_layout.h"
 #include "pdf/sheet_painter.h"
-#include "pdf/variant_reader.h"
-#include "sheet/read_worksheet.h"
+#include "layout/lay_sheet.h"
 
 namespace mathsheets::pdf {
+
+using layout::LaySheet;
 
 namespace {
 
@@ -30,69 +31,6 @@ constexpr double kUnitsPerPoint = kResolution / 72.0;
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kTwinPrefixes = {
     {{"ajobs_", "ajobt_"}, {"zjobs_", "zjobt_"}}};
-
-// Runs `action`, naming `file` in the IoError it throws.
-template <class Action>
-auto Guarded(const std::filesystem::path& file, Action action) {
-  try {
-    return action();
-  } catch (const PdfFileError&) {
-    throw;
-  } catch (const IoError& e) {
-    throw PdfFileError(e, file);
-  }
-}
-
-// Both files of a pair read a variant at a time; their variants are matched in order, and the
-// model says what of a variant the two files do not share.
-class PairReader {
- public:
-  PairReader(const std::filesystem::path& student,
-             const std::optional<std::filesystem::path>& teacher)
-      : studentPath_(student), teacherPath_(teacher.value_or(std::filesystem::path())) {
-    student_ = Guarded(studentPath_, [&] { return std::make_unique<VariantReader>(student); });
-    if (teacher)
-      teacher_ = Guarded(teacherPath_, [&] { return std::make_unique<VariantReader>(*teacher); });
-  }
-
-  const std::string& StudentStamp() const { return student_->Stamp(); }
-  const std::string& TeacherStamp() const { return teacher_ ? teacher_->Stamp() : empty_; }
-
-  sheet::Worksheet Preamble() const {
-    return Model(student_->Preamble(),
-                 teacher_ ? teacher_->Preamble() : std::vector<std::string>());
-  }
-
-  // The next variant (or, for a pair that does not match, what the model made of it).
-  bool Next(sheet::Worksheet& model) {
-    const bool s = Guarded(studentPath_, [&] { return student_->Next(studentLines_); });
-    const bool t = teacher_ && Guarded(teacherPath_, [&] { return teacher_->Next(teacherLines_); });
-    if (!s && !t) return false;
-    if (!s) studentLines_.clear();
-    if (!t) teacherLines_.clear();
-    model = Model(studentLines_, teacherLines_);
-    return true;
-  }
-
- private:
-  sheet::Worksheet Model(const std::vector<std::string>& student,
-                         const std::vector<std::string>& teacher) const {
-    std::vector<std::string> s{student_->Stamp()};
-    s.insert(s.end(), student.begin(), student.end());
-    if (!teacher_) return sheet::ReadStudentWorksheet(s);
-    std::vector<std::string> t{teacher_->Stamp()};
-    t.insert(t.end(), teacher.begin(), teacher.end());
-    return sheet::ReadWorksheet(s, t);
-  }
-
-  std::filesystem::path studentPath_;
-  std::filesystem::path teacherPath_;
-  std::unique_ptr<VariantReader> student_;
-  std::unique_ptr<VariantReader> teacher_;
-  std::vector<std::string> studentLines_;
-  std::vector<std::string> teacherLines_;
-  std::string empty_;
-};
 
 // The temporary name a PDF is written under, beside its place.
 std::filesystem::path TemporaryOf(const std::filesystem::path& target) {
@@ -173,41 +111,6 @@ class PdfStream {
 };
 
 struct Stopped {};
-
-// Lays one sheet of the pair out from the files, handing its pages to `sink`, and returns its
-// number of pages; `pageCount` is the number to print in "стр. N из M", 0 while counting. The
-// teacher's key needs a second reading of the files, since its cells are as wide as the widest
-// answer of all.
-int LaySheet(const std::filesystem::path& studentFile,
-             const std::optional<std::filesystem::path>& teacherFile, SheetKind kind,
-             const sheet::PrintLayout& layout, const TextMeasure& measure, int pageCount,
-             const SheetLayout::PageSink& sink) {
-  PairReader reader(studentFile, teacherFile);
-  const bool teacher = kind == SheetKind::Teacher;
-  SheetLayout sheet(measure, layout, kind, teacher ? reader.TeacherStamp() : reader.StudentStamp(),
-                    pageCount, sink);
-  const sheet::Worksheet preamble = reader.Preamble();
-  if (!preamble.preamble.empty()) sheet.AddPreamble(preamble.preamble);
-  double keyCellWidth = 0;
-  bool anyVariant = false;
-  sheet::Worksheet model;
-  while (reader.Next(model)) {
-    sheet.AddPreamble(model.preamble);
-    for (const sheet::Variant& variant : model.variants) {
-      sheet.AddVariant(variant);
-      if (!teacher) continue;
-      keyCellWidth = std::max(keyCellWidth, sheet.KeyCellWidth(variant));
-      anyVariant = true;
-    }
-  }
-  if (teacher && layout.answerKey && anyVariant) {
-    sheet.StartKey(keyCellWidth);
-    PairReader again(studentFile, teacherFile);
-    while (again.Next(model))
-      for (const sheet::Variant& variant : model.variants) sheet.AddKeyRow(variant);
-  }
-  return sheet.Finish();
-}
 
 // One sheet written as a PDF under its temporary name: counted, then painted page by page, here
 // or on a thread of its own. `Pages` and `Painted` may be read from any thread.
@@ -297,9 +200,6 @@ class SheetWriter {
 };
 
 }  // namespace
-
-PdfFileError::PdfFileError(const IoError& error, const std::filesystem::path& file)
-    : IoError(error.code()), message_(std::string(error.what()) + ": " + file.string()) {}
 
 std::filesystem::path PdfPathFor(const std::filesystem::path& textFile) {
   return std::filesystem::path(textFile).replace_extension(".pdf");

@@ -5,7 +5,8 @@
 #include <optional>
 
 #include "common/io_error.h"
-#include "pdf/sheet_layout.h"
+#include "sheet/pair_reader.h"
+#include "layout/sheet_layout.h"
 #include "sheet/print_layout.h"
 
 class QPagedPaintDevice;
@@ -21,14 +22,8 @@ std::optional<std::filesystem::path> TwinFileOf(const std::filesystem::path& fil
 bool IsTeacherFileName(const std::filesystem::path& file);
 
 // A failed read or write of one of the files, its path in the message.
-class PdfFileError : public IoError {
- public:
-  PdfFileError(const IoError& error, const std::filesystem::path& file);
-  const char* what() const noexcept override { return message_.c_str(); }
-
- private:
-  std::string message_;
-};
+using PdfFileError = sheet::SheetFileError;
+using layout::SheetKind;
 
 // Told after every page painted, `done` of `total` pages of both PDFs; answers false to stop.
 using PdfProgress = std::function<bool(int done, int total)>;

@@ -10,7 +10,7 @@
 #include "sheet/print_layout.h"
 #include "sheet/worksheet_model.h"
 
-namespace mathsheets::pdf {
+namespace mathsheets::layout {
 
 // The faces a sheet is set in: PT Sans for text and maths, DejaVu Sans Mono for the rows a file
 // lays out in columns, DejaVu Sans for the scissors of a cut line.
@@ -105,4 +105,4 @@ class SheetLayout {
   std::unique_ptr<Impl> impl_;
 };
 
-}  // namespace mathsheets::pdf
+}  // namespace mathsheets::layout

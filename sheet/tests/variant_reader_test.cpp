@@ -1,4 +1,4 @@
-#include "pdf/variant_reader.h"
+#include "sheet/variant_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include "common/io_error.h"
 #include "sheet/read_worksheet.h"
 
-namespace mathsheets::pdf {
+namespace mathsheets::sheet {
 namespace {
 
 std::filesystem::path WriteFile(const std::string& name, const std::string& utf8) {
@@ -58,4 +58,4 @@ TEST(VariantReader, AMissingFileOrAFolderIsAnIoError) {
 }
 
 }  // namespace
-}  // namespace mathsheets::pdf
+}  // namespace mathsheets::sheet

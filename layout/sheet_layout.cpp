@@ -1,4 +1,4 @@
-#include "pdf/sheet_layout.h"
+#include "layout/sheet_layout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 
 #include "sheet/read_worksheet.h"
 
-namespace mathsheets::pdf {
+namespace mathsheets::layout {
 
 namespace {
 
@@ -996,4 +996,4 @@ int SheetLayout::Finish() {
   return impl_->Finish();
 }
 
-}  // namespace mathsheets::pdf
+}  // namespace mathsheets::layout

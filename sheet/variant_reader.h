@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace mathsheets::pdf {
+namespace mathsheets::sheet {
 
 // A worksheet file read a variant at a time, so that a file of any length needs the memory of
 // one variant. Lines are UTF-8 without their line ends; a line ends at CR LF, LF or a lone CR.
@@ -39,4 +39,4 @@ class VariantReader {
   bool hasHeader_ = false;
 };
 
-}  // namespace mathsheets::pdf
+}  // namespace mathsheets::sheet

@@ -1,4 +1,4 @@
-#include "pdf/variant_reader.h"
+#include "sheet/variant_reader.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -7,7 +7,7 @@
 #include "common/io_error.h"
 #include "sheet/read_worksheet.h"
 
-namespace mathsheets::pdf {
+namespace mathsheets::sheet {
 
 namespace {
 
@@ -96,4 +96,4 @@ bool VariantReader::Next(std::vector<std::string>& lines) {
   return true;
 }
 
-}  // namespace mathsheets::pdf
+}  // namespace mathsheets::sheet
