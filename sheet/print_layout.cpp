@@ -56,4 +56,44 @@ std::optional<Paper> ParsePaper(std::string_view text) {
   return ValueOf(kPaperNames, text);
 }
 
+std::optional<TitleFault> TitleFaultOf(std::string_view utf8) {
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    std::size_t length = 0;
+    char32_t code = 0;
+    if (lead < 0x80) {
+      length = 1;
+      code = lead;
+    } else if (lead >= 0xC2 && lead < 0xE0) {
+      length = 2;
+      code = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead < 0xF0) {
+      length = 3;
+      code = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead < 0xF5) {
+      length = 4;
+      code = lead & 0x07u;
+    } else {
+      return TitleFault::NotUtf8;
+    }
+    if (i + length > utf8.size()) return TitleFault::NotUtf8;
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(utf8[i + k]);
+      if ((next & 0xC0u) != 0x80u) return TitleFault::NotUtf8;
+      code = (code << 6) | (next & 0x3Fu);
+    }
+    // Overlong forms, surrogates and code points past U+10FFFF are not UTF-8.
+    constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kLeast[length] || (code >= 0xD800 && code < 0xE000) || code > 0x10FFFF)
+      return TitleFault::NotUtf8;
+    if (code < 0x20 || (code >= 0x7F && code < 0xA0) || code == 0x2028 || code == 0x2029)
+      return TitleFault::ControlCharacter;
+    ++characters;
+    i += length;
+  }
+  if (characters > kTitleMaxCharacters) return TitleFault::TooLong;
+  return std::nullopt;
+}
+
 }  // namespace mathsheets::sheet

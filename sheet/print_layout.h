@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace mathsheets::sheet {
@@ -22,9 +24,19 @@ struct PrintLayout {
   bool largePrint = false;  // 14 pt or more with generous line spacing
   bool answerKey = true;    // the "Ответы" grid at the end of the teacher sheet
   Paper paper = Paper::A4;
+  // A line of the teacher's own over each variant's header and the key ("Самостоятельная работа
+  // №3"), UTF-8; empty for none. Front ends take only a title TitleFaultOf accepts.
+  std::string title;
 
   friend bool operator==(const PrintLayout&, const PrintLayout&) = default;
 };
+
+inline constexpr std::size_t kTitleMaxCharacters = 120;
+
+// Why a text cannot be a title: longer than kTitleMaxCharacters characters, a control character
+// (a line break, a tab, U+007F..U+009F), or bytes that are not UTF-8.
+enum class TitleFault { TooLong, ControlCharacter, NotUtf8 };
+std::optional<TitleFault> TitleFaultOf(std::string_view utf8);
 
 // The words of the command line and of a set: "auto", "1", "2", "4"; "auto", "1", "2", "3";
 // "a4", "a5". Parsing answers nothing for any other text.
