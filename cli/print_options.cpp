@@ -33,6 +33,20 @@ bool ParsePrintOption(const Arguments& args, std::size_t& i, sheet::PrintLayout&
   } else if (option == "--paper") {
     const std::string_view text = ValueOf(args, i);
     layout.paper = Parsed(sheet::ParsePaper(text), option, "a4 or a5", text);
+  } else if (option == "--title") {
+    const std::string_view text = ValueOf(args, i);
+    if (const auto fault = sheet::TitleFaultOf(text)) {
+      switch (*fault) {
+        case sheet::TitleFault::TooLong:
+          throw UsageError{"--title takes at most 120 characters"};
+        case sheet::TitleFault::ControlCharacter:
+          throw UsageError{"--title takes no line breaks, tabs or other control characters"};
+        case sheet::TitleFault::NotUtf8:
+          break;
+      }
+      throw UsageError{"--title takes UTF-8 text"};
+    }
+    layout.title = std::string(text);
   } else if (option == "--large") {
     layout.largePrint = true;
   } else if (option == "--no-key") {

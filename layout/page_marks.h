@@ -48,9 +48,23 @@ struct RuleOp {
   bool dashed = false;
 };
 
+// Where a pupil writes an answer: the blank's line from (x, y) to (x + width, y), in a line set at
+// `size` points, and the item it belongs to. Painters need not draw it (its rule is a RuleOp); a
+// page that takes answers on screen puts its fields there.
+struct BlankOp {
+  double x = 0;
+  double y = 0;
+  double width = 0;
+  double size = 0;
+  int item = -1;      // the item's index in its variant's items
+  std::string label;  // the item's printed number: "3" of "3)", the N of "Задание N"
+  std::string variant;
+};
+
 struct PageOps {
   std::vector<TextOp> texts;
   std::vector<RuleOp> rules;
+  std::vector<BlankOp> blanks;
 };
 
 struct PageSize {

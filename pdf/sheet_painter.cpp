@@ -5,9 +5,10 @@
 #include <QPen>
 #include <QRawFont>
 #include <algorithm>
-#include <cmath>
 #include <numeric>
 #include <unordered_map>
+
+#include "layout/font_widths.h"
 
 namespace mathsheets::pdf {
 
@@ -33,9 +34,6 @@ constexpr std::array<const char*, kFaceCount> kFallbackFamilies = {
     "PT Sans",          "PT Sans",          "PT Sans",    "PT Sans",
     "DejaVu Sans Mono", "DejaVu Sans Mono", "DejaVu Sans"};
 
-// Large enough that widths keep their precision; a pixel size, so that no resolution enters.
-constexpr int kMeasuringPixels = 1000;
-
 QColor ColourOf(Ink ink) {
   switch (ink) {
     case Ink::Answer:
@@ -48,54 +46,21 @@ QColor ColourOf(Ink ink) {
   return Qt::black;
 }
 
-// The code points of UTF-8 text; a broken sequence gives U+FFFD.
-template <class Each>
-void ForEachCodePoint(std::string_view text, Each each) {
-  for (std::size_t i = 0; i < text.size();) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    char32_t code = 0xFFFD;
-    std::size_t length = 1;
-    if (c < 0x80) {
-      code = c;
-    } else if ((c & 0xE0) == 0xC0) {
-      length = 2;
-    } else if ((c & 0xF0) == 0xE0) {
-      length = 3;
-    } else if ((c & 0xF8) == 0xF0) {
-      length = 4;
-    }
-    if (length > 1 && i + length <= text.size()) {
-      code = c & (0x7F >> length);
-      for (std::size_t k = 1; k < length; ++k)
-        code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    }
-    each(code);
-    i += std::min(length, text.size() - i);
-  }
-}
-
 }  // namespace
 
-class SheetFonts::GlyphTable : public TextMeasure {
+// The glyph indexes of the faces' files, looked up once a code point; where they go is the
+// layout's width table's business.
+class SheetFonts::GlyphTable {
  public:
   explicit GlyphTable(const std::array<QFont, kFaceCount>& fonts) {
     for (std::size_t f = 0; f < kFaceCount; ++f) {
-      QFont font = fonts[f];
-      font.setPixelSize(kMeasuringPixels);
-      raw_[f] = QRawFont::fromFont(font);
-      common_[f].fill(Glyph{0, -1});
+      raw_[f] = QRawFont::fromFont(fonts[f]);
+      common_[f].fill(kNotLooked);
     }
   }
 
-  double Width(Face face, std::string_view utf8) const override {
-    const auto f = static_cast<std::size_t>(face);
-    double width = 0;
-    ForEachCodePoint(utf8, [&](char32_t code) { width += GlyphOf(f, code).advance; });
-    return width;
-  }
-
   // The glyphs of `utf8` and where each starts, in units of `scale` a point of size; false when
-  // the face lacks one of them.
+  // the table or the face lacks one of them.
   bool Glyphs(Face face, std::string_view utf8, double scale, QList<quint32>& indexes,
               QList<QPointF>& positions) const {
     const auto f = static_cast<std::size_t>(face);
@@ -103,55 +68,51 @@ class SheetFonts::GlyphTable : public TextMeasure {
     positions.clear();
     double x = 0;
     bool all = true;
-    ForEachCodePoint(utf8, [&](char32_t code) {
-      const Glyph& glyph = GlyphOf(f, code);
+    for (std::size_t at = 0; at < utf8.size();) {
+      const char32_t code = layout::NextCodePoint(utf8, at);
       // A blank is only room: the PDF gets no glyph for it.
       if (code != ' ') {
-        all = all && glyph.index != 0;
-        indexes.push_back(glyph.index);
+        const quint32 index = IndexOf(f, code);
+        all = all && index != 0 && layout::HasGlyph(face, code);
+        indexes.push_back(index);
         positions.push_back(QPointF(x, 0));
       }
-      x += glyph.advance * scale;
-    });
+      x += layout::Advance(face, code) * scale;
+    }
     return all;
   }
 
   const QRawFont& Raw(Face face) const { return raw_[static_cast<std::size_t>(face)]; }
 
  private:
-  struct Glyph {
-    quint32 index;
-    double advance;  // per point of size
-  };
   static constexpr std::size_t kCommon = 0x500;  // Latin, Greek and Cyrillic
+  static constexpr quint32 kNotLooked = 0xFFFFFFFF;
 
-  const Glyph& GlyphOf(std::size_t f, char32_t code) const {
+  quint32 IndexOf(std::size_t f, char32_t code) const {
     if (code < kCommon) {
-      Glyph& cached = common_[f][code];
-      if (cached.advance < 0) cached = Looked(f, code);
+      quint32& cached = common_[f][code];
+      if (cached == kNotLooked) cached = Looked(f, code);
       return cached;
     }
-    auto [it, inserted] = others_[f].try_emplace(code, Glyph{0, 0});
+    auto [it, inserted] = others_[f].try_emplace(code, 0);
     if (inserted) it->second = Looked(f, code);
     return it->second;
   }
 
-  Glyph Looked(std::size_t f, char32_t code) const {
+  quint32 Looked(std::size_t f, char32_t code) const {
     const QString text = QString::fromUcs4(&code, 1);
     quint32 index = 0;
     int count = 1;
     if (!raw_[f].glyphIndexesForChars(text.constData(), static_cast<int>(text.size()), &index,
                                       &count) ||
         count != 1)
-      index = 0;
-    QPointF advance;
-    raw_[f].advancesForGlyphIndexes(&index, &advance, 1, QRawFont::UseDesignMetrics);
-    return {index, advance.x() / kMeasuringPixels};
+      return 0;
+    return index;
   }
 
   std::array<QRawFont, kFaceCount> raw_;
-  mutable std::array<std::array<Glyph, kCommon>, kFaceCount> common_{};
-  mutable std::array<std::unordered_map<char32_t, Glyph>, kFaceCount> others_;
+  mutable std::array<std::array<quint32, kCommon>, kFaceCount> common_{};
+  mutable std::array<std::unordered_map<char32_t, quint32>, kFaceCount> others_;
 };
 
 namespace {
@@ -178,7 +139,7 @@ SheetFonts::SheetFonts() {
     }
     fonts_[f] = FaceFont(family, f);
   }
-  widths_ = std::make_unique<GlyphTable>(fonts_);
+  glyphs_ = std::make_unique<GlyphTable>(fonts_);
 }
 
 SheetFonts::SheetFonts(const SheetFonts& loaded, OnThisThread) {
@@ -186,20 +147,16 @@ SheetFonts::SheetFonts(const SheetFonts& loaded, OnThisThread) {
   // thread that made them.
   for (std::size_t f = 0; f < kFaceCount; ++f)
     fonts_[f] = FaceFont(QString(loaded.fonts_[f].family()), f);
-  widths_ = std::make_unique<GlyphTable>(fonts_);
+  glyphs_ = std::make_unique<GlyphTable>(fonts_);
 }
 
 SheetFonts::~SheetFonts() {
-  widths_.reset();
+  glyphs_.reset();
   for (const int id : fontIds_) QFontDatabase::removeApplicationFont(id);
 }
 
-const TextMeasure& SheetFonts::Measure() const {
-  return *widths_;
-}
-
 const SheetFonts::GlyphTable& SheetFonts::Table() const {
-  return *widths_;
+  return *glyphs_;
 }
 
 void PaintPage(QPainter& painter, const PageOps& page, const SheetFonts& fonts,

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "layout/font_widths.h"
 #include "layout/sheet_layout.h"
 
 namespace mathsheets::pdf {
@@ -17,12 +18,12 @@ using layout::PageOps;
 using layout::PageSize;
 using layout::RuleOp;
 using layout::SizeOf;
-using layout::TextOp;
 using layout::TextMeasure;
+using layout::TextOp;
 
 // The faces of a sheet, loaded from their files so that every machine prints the same glyphs
-// (and a PDF embeds them), and their widths for the layout. Needs a QGuiApplication while it
-// lives.
+// (and a PDF embeds them). Their glyphs go where the layout's width table, read from the same
+// files at build time, puts them. Needs a QGuiApplication while it lives.
 class SheetFonts {
  public:
   SheetFonts();
@@ -34,17 +35,17 @@ class SheetFonts {
   SheetFonts(const SheetFonts&) = delete;
   SheetFonts& operator=(const SheetFonts&) = delete;
 
-  const TextMeasure& Measure() const;
+  const TextMeasure& Measure() const { return layout::SheetFontWidths(); }
   const QFont& FontOf(Face face) const { return fonts_[static_cast<std::size_t>(face)]; }
 
-  // The glyphs and widths of the faces, by code point.
+  // The glyphs of the faces, by code point.
   class GlyphTable;
   const GlyphTable& Table() const;
 
  private:
   std::vector<int> fontIds_;
   std::array<QFont, kFaceCount> fonts_;
-  std::unique_ptr<GlyphTable> widths_;
+  std::unique_ptr<GlyphTable> glyphs_;
 };
 
 // Paints one page of a sheet on `painter`, whose device has `unitsPerPoint` units a point: the

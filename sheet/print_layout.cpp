@@ -96,4 +96,16 @@ std::optional<TitleFault> TitleFaultOf(std::string_view utf8) {
   return std::nullopt;
 }
 
+std::string_view TitleFaultText(TitleFault fault) {
+  switch (fault) {
+    case TitleFault::TooLong:
+      return "Заголовок длиннее 120 знаков";
+    case TitleFault::ControlCharacter:
+      return "В заголовке есть перевод строки, табуляция или другой управляющий знак";
+    case TitleFault::NotUtf8:
+      break;
+  }
+  return "Заголовок не в кодировке UTF-8";
+}
+
 }  // namespace mathsheets::sheet

@@ -37,6 +37,8 @@ inline constexpr std::size_t kTitleMaxCharacters = 120;
 // (a line break, a tab, U+007F..U+009F), or bytes that are not UTF-8.
 enum class TitleFault { TooLong, ControlCharacter, NotUtf8 };
 std::optional<TitleFault> TitleFaultOf(std::string_view utf8);
+// The fault in the words of the windows and the page: "Заголовок длиннее 120 знаков", ...
+std::string_view TitleFaultText(TitleFault fault);
 
 // The words of the command line and of a set: "auto", "1", "2", "4"; "auto", "1", "2", "3";
 // "a4", "a5". Parsing answers nothing for any other text.

@@ -18,7 +18,7 @@
 #include "common/io_error.h"
 #include "common/random.h"
 #include "generators/registry.h"
-#include "print_view.h"
+#include "page_values.h"
 #include "sets/set_selection.h"
 #include "sets/worksheet_set.h"
 #include "sheet/print_layout.h"
@@ -71,20 +71,10 @@ PageState& Page() {
   return state;
 }
 
-std::string Text(std::string_view text) {
-  return std::string(text);
-}
-
 val Lines(const std::vector<std::string>& lines) {
   val array = val::array();
   for (const std::string& line : lines) array.call<void>("push", line);
   return array;
-}
-
-// The message box text of a failure, for the page to show.
-std::string FailureText(const std::exception& e) {
-  if (const auto* io = dynamic_cast<const IoError*>(&e)) return io->BoxText();
-  return std::string(e.what()) + ".";
 }
 
 void PrepareWorkdir() {
@@ -115,54 +105,6 @@ val RunOutcome(const std::filesystem::path& student, const std::filesystem::path
   result.set("written", static_cast<double>(written));
   result.set("asked", static_cast<double>(asked));
   return result;
-}
-
-val Failure(const std::exception& e) {
-  val result = val::object();
-  result.set("error", FailureText(e));
-  return result;
-}
-
-sheet::PrintLayout LayoutOf(const val& layout) {
-  sheet::PrintLayout result;
-  if (const auto v = sheet::ParseVariantsPerPage(layout["perPage"].as<std::string>()))
-    result.perPage = *v;
-  if (const auto v = sheet::ParseExerciseColumns(layout["columns"].as<std::string>()))
-    result.columns = *v;
-  if (const auto v = sheet::ParsePaper(layout["paper"].as<std::string>())) result.paper = *v;
-  result.largePrint = layout["large"].as<bool>();
-  result.answerKey = layout["key"].as<bool>();
-  return result;
-}
-
-val LayoutValue(const sheet::PrintLayout& layout) {
-  val result = val::object();
-  result.set("perPage", Text(sheet::VariantsPerPageName(layout.perPage)));
-  result.set("columns", Text(sheet::ExerciseColumnsName(layout.columns)));
-  result.set("paper", Text(sheet::PaperName(layout.paper)));
-  result.set("large", layout.largePrint);
-  result.set("key", layout.answerKey);
-  return result;
-}
-
-// The bytes of a Uint8Array.
-std::string BytesOf(const val& array) {
-  const auto size = array["length"].as<std::size_t>();
-  std::string bytes(size, '\0');
-  val view(emscripten::typed_memory_view(size, reinterpret_cast<unsigned char*>(bytes.data())));
-  view.call<void>("set", array);
-  return bytes;
-}
-
-// The lines of a worksheet file in UTF-8, without their CR LF.
-std::vector<std::string> FileLines(std::string_view bytes) {
-  std::vector<std::string> lines;
-  while (!bytes.empty()) {
-    const std::size_t end = bytes.find("\r\n");
-    lines.push_back(Cp1251ToUtf8(bytes.substr(0, end)));
-    bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 2);
-  }
-  return lines;
 }
 
 // The items of a set's text ("count=1:5,44:2"), a list's entries apart: {"count", {"1:5", "44:2"}}.
@@ -476,17 +418,9 @@ std::string SetOfPage(const std::string& kind, std::uint32_t seed, const std::st
   return sets::FormatSet(set);
 }
 
-// The print view of a run's files (Windows-1251 bytes), the student's or the teacher's sheet.
-std::string PrintView(val student, val teacher, bool forTeacher, val layout) {
-  const sheet::Worksheet sheet =
-      sheet::ReadWorksheet(FileLines(BytesOf(student)), FileLines(BytesOf(teacher)));
-  return PrintViewHtml(sheet, forTeacher, LayoutOf(layout));
-}
-
 EMSCRIPTEN_BINDINGS(mathsheets) {
   emscripten::function("ReadSet", &ReadSet);
   emscripten::function("SetOfPage", &SetOfPage);
-  emscripten::function("PrintView", &PrintView);
   emscripten::function("Start", &Start);
   emscripten::function("Catalog", &Catalog);
   emscripten::function("MainFresh", &MainFresh);

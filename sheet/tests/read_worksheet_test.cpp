@@ -15,6 +15,7 @@
 #include "shell/catalog.h"
 #include "shell/main_run.h"
 #include "shell/main_selection.h"
+#include "testing/memory_runs.h"
 #include "testing/rational.h"
 #include "wordproblems/problem_catalog.h"
 #include "wordproblems/problem_module.h"
@@ -25,43 +26,16 @@ namespace {
 
 using testing::Rational;
 
-constexpr std::string_view kStamp = "10.12.2026 10:51:30";
 
-struct Pair {
-  std::vector<std::string> student;
-  std::vector<std::string> teacher;
-};
+using Pair = testing::RunLines;
 
-// A main-window run of the given counts, at radio button `level` of every group.
 Pair MainRun(std::uint64_t seed, const std::vector<std::pair<int, int>>& counts, int variants,
              int level) {
-  Pcg32 random(seed);
-  MainModule module(random);
-  MainSelection selection(module);
-  for (const OptionGroupInfo& group : kOptionGroups)
-    selection.RadioButtonClick(group.group, std::min(level, group.buttons));
-  module.WidePrimes = level % 2 == 1;
-  for (const auto& [number, count] : counts) {
-    selection.CheckBoxClick(number);
-    selection.CountBoxChange(number, std::to_string(count));
-  }
-  selection.VariantsChange(std::to_string(variants));
-  MemoryWorksheet sheet;
-  sheet.student.WriteLine(kStamp);
-  sheet.teacher.WriteLine(kStamp);
-  ispoln(module, sheet.files);
-  return {sheet.student.lines, sheet.teacher.lines};
+  return testing::MainRunLines(seed, counts, variants, level);
 }
 
 Pair ProblemRun(std::uint64_t seed, const std::vector<int>& indexes, int variants) {
-  Pcg32 random(seed);
-  ProblemModule module(random);
-  for (int index : indexes) ToggleSelected(module, index);
-  MemoryWorksheet sheet;
-  sheet.student.WriteLine(kStamp);
-  sheet.teacher.WriteLine(kStamp);
-  WriteProblemVariants(module, variants, sheet.files);
-  return {sheet.student.lines, sheet.teacher.lines};
+  return testing::ProblemRunLines(seed, indexes, variants);
 }
 
 // Every exercise and problem of a generated pair has an answer the model found.

@@ -50,7 +50,7 @@ Enum Chosen(const QComboBox* box) {
 }  // namespace
 
 PrintOptionsDialog::PrintOptionsDialog(const sheet::PrintLayout& layout, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), errorBox(MessageBoxFor(this)) {
   setObjectName("PrintOptionsDialog");
   setWindowTitle("Параметры печати");
   perPage_ = Choices(kPerPageChoices, layout.perPage, "ComboPerPage");
@@ -62,6 +62,9 @@ PrintOptionsDialog::PrintOptionsDialog(const sheet::PrintLayout& layout, QWidget
   key_ = new QCheckBox("Таблица ответов в листе учителя");
   key_->setObjectName("CheckBoxKey");
   key_->setChecked(layout.answerKey);
+  title_ = new QLineEdit(QString::fromStdString(layout.title));
+  title_->setObjectName("EditTitle");
+  title_->setPlaceholderText("например, Самостоятельная работа №3");
 
   auto* form = new QFormLayout;
   form->addRow("Вариантов на странице:", perPage_);
@@ -69,6 +72,7 @@ PrintOptionsDialog::PrintOptionsDialog(const sheet::PrintLayout& layout, QWidget
   form->addRow("Бумага:", paper_);
   form->addRow(large_);
   form->addRow(key_);
+  form->addRow("Заголовок:", title_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   buttons->button(QDialogButtonBox::Ok)->setText("ОК");
   buttons->button(QDialogButtonBox::Cancel)->setText("Отмена");
@@ -86,7 +90,18 @@ sheet::PrintLayout PrintOptionsDialog::layout() const {
   layout.paper = Chosen<sheet::Paper>(paper_);
   layout.largePrint = large_->isChecked();
   layout.answerKey = key_->isChecked();
+  layout.title = title_->text().toStdString();
   return layout;
+}
+
+void PrintOptionsDialog::accept() {
+  if (const auto fault = sheet::TitleFaultOf(title_->text().toStdString())) {
+    const std::string_view text = sheet::TitleFaultText(*fault);
+    errorBox(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())) + ".");
+    title_->setFocus();
+    return;
+  }
+  QDialog::accept();
 }
 
 sheet::PrintLayout EditPrintLayout(QWidget* parent, const sheet::PrintLayout& current) {

@@ -1,6 +1,7 @@
 #include "ui/printing/print_settings.h"
 
 #include <string>
+#include <utility>
 
 namespace mathsheets::ui {
 
@@ -11,6 +12,7 @@ constexpr const char* kColumns = "print/columns";
 constexpr const char* kLarge = "print/large";
 constexpr const char* kKey = "print/key";
 constexpr const char* kPaper = "print/paper";
+constexpr const char* kTitle = "print/title";
 
 std::string Text(QSettings& settings, const char* key) {
   return settings.value(key).toString().toStdString();
@@ -33,6 +35,9 @@ sheet::PrintLayout LoadPrintLayout(QSettings& settings) {
   layout.largePrint = Flag(settings, kLarge, layout.largePrint);
   layout.answerKey = Flag(settings, kKey, layout.answerKey);
   layout.paper = sheet::ParsePaper(Text(settings, kPaper)).value_or(layout.paper);
+  // A title edited into the settings file by hand is taken only when a sheet can print it.
+  std::string title = Text(settings, kTitle);
+  if (!sheet::TitleFaultOf(title)) layout.title = std::move(title);
   return layout;
 }
 
@@ -45,6 +50,7 @@ void SavePrintLayout(QSettings& settings, const sheet::PrintLayout& layout) {
   settings.setValue(kLarge, layout.largePrint ? "1" : "0");
   settings.setValue(kKey, layout.answerKey ? "1" : "0");
   settings.setValue(kPaper, text(sheet::PaperName(layout.paper)));
+  settings.setValue(kTitle, QString::fromStdString(layout.title));
   settings.sync();
 }
 

@@ -1,5 +1,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -130,8 +131,22 @@ class PrintingTest : public QObject {
 
     sheet::PrintLayout large;
     large.largePrint = true;
+    large.title = "Самостоятельная работа <b>№3</b>";
     PrintOptionsDialog dialog(large);
     QCOMPARE(dialog.layout() == large, true);
+    // A title the sheet cannot take is named and the dialog stays open; a good one is taken.
+    QString refused;
+    dialog.errorBox = [&refused](const QString& text) { refused = text; };
+    auto* title = dialog.findChild<QLineEdit*>("EditTitle");
+    title->setText(QString(121, QChar(0x416)));
+    dialog.show();
+    dialog.accept();
+    QVERIFY(refused.contains("120"));
+    QVERIFY(dialog.isVisible());
+    title->setText(QString(120, QChar(0x416)));
+    dialog.accept();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.layout().title.size(), std::size_t{240});
     const char* shots = std::getenv("MATHSHEETS_SCREENSHOTS");
     if (shots != nullptr) {
       dialog.show();

@@ -35,7 +35,8 @@ export async function openPage(browser, fragment = '', viewport = { width: 1366,
   await page.setViewport(viewport);
   const requests = [];
   const console = [];
-  page.on('request', (request) => requests.push(request.url()));
+  // A data: URL (the page's own fonts) is read from the page itself, not asked of anyone.
+  page.on('request', (request) => { if (!request.url().startsWith('data:')) requests.push(request.url()); });
   page.on('console', (message) => console.push(message.type() + ': ' + message.text()));
   page.on('pageerror', (error) => console.push('pageerror: ' + error.message));
   const downloads = mkdtempSync(join(tmpdir(), 'mathsheets-downloads-'));
@@ -49,6 +50,10 @@ export async function openPage(browser, fragment = '', viewport = { width: 1366,
   });
   await session.send('Browser.setDownloadBehavior',
     { behavior: 'allow', downloadPath: downloads, eventsEnabled: true });
+  // The print dialog is counted, not opened: a headless browser that is printing makes no PDF.
+  await page.evaluateOnNewDocument(() => {
+    window.print = () => { window.printCalls = (window.printCalls || 0) + 1; };
+  });
   await page.goto(pageUrl + fragment);
   await page.waitForSelector('html[data-ready=true]', { timeout: 30000 });
   return { page, requests, console, downloads: { folder: downloads, finished } };
