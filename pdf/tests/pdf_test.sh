@@ -102,6 +102,16 @@ check "1, 2 and 4 variants a page: 30, 15 and 8 pages" test "${counts:0:8}" = "3
 check "a bad choice exits 2" test $? -eq 2
 check "a bad choice is named" grep -q -- '--per-page takes auto, 1, 2 or 4, got 3' "$work/err"
 
+# The teacher's title over every variant and over the key; one too long is refused by name.
+mkdir -p "$work/titled"
+"$cli" pdf "$student" --title "Самостоятельная работа №3" --out-dir "$work/titled" >/dev/null 2>&1
+titled="$work/titled/$(basename "$tpdf")"
+check "the title over all 30 variants and the key" \
+  test "$(pdftotext "$titled" - | grep -c '^Самостоятельная работа №3$')" -eq 31
+"$cli" pdf "$student" --title "$(printf 'x%.0s' $(seq 121))" >/dev/null 2>"$work/err"
+check "a title over 120 characters exits 2" test $? -eq 2
+check "a title over 120 characters is named" grep -q -- '--title takes at most 120' "$work/err"
+
 # Fractions: each numerator above its denominator, centred on it within 2 pt.
 out=$("$cli" main --dir "$work/f" --seed 6 --variants 2 --count 44=6 --count 54=4 --count 77=3 \
   --count 21=3 --count 34=2 --count 81=2 --pdf 2>/dev/null)
