@@ -72,6 +72,7 @@ class SheetLayout::Impl {
     if (onPage_) onPage_(ops_);
     ops_.texts.clear();
     ops_.rules.clear();
+    ops_.blanks.clear();
     pageUsed_ = false;
   }
 

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "layout/font_widths.h"
@@ -113,9 +115,12 @@ TEST(SheetLayout, EveryAnsweredItemHasItsBlank) {
       for (const sheet::Item& item : variant.items)
         answered += item.kind != sheet::ItemKind::Text && !item.answer.pieces.empty() ? 1U : 0U;
     std::size_t blanks = 0;
+    // Each page carries its own blanks, none of an earlier page.
+    std::set<std::tuple<std::string, int, double, double>> seen;
     for (const PageOps& page : Lay(worksheet, SheetKind::Student, {}).pages)
       for (const BlankOp& blank : page.blanks) {
         ++blanks;
+        EXPECT_TRUE(seen.insert({blank.variant, blank.item, blank.x, blank.y}).second);
         ASSERT_GE(blank.item, 0);
         EXPECT_FALSE(blank.label.empty());
         EXPECT_FALSE(blank.variant.empty());
