@@ -182,6 +182,20 @@ void ReadProblems(std::string_view value, std::string_view item, WorksheetSet& s
   std::sort(set.problems.begin(), set.problems.end());
 }
 
+// "marks=90,70,50": the percentages for 5, 4 and 3, each below the one before.
+MarkScale ReadMarks(std::string_view value, std::string_view item) {
+  const std::vector<std::string_view> parts = Split(value, ',');
+  std::optional<std::uint64_t> percents[3];
+  if (parts.size() == 3)
+    for (std::size_t i = 0; i < 3; ++i) percents[i] = Whole(parts[i], 0, 100);
+  if (!percents[0] || !percents[1] || !percents[2] || *percents[0] <= *percents[1] ||
+      *percents[1] <= *percents[2])
+    Fail(item, "marks are the percentages for 5, 4 and 3, each lower than the one before: "
+               "90,70,50");
+  return {static_cast<int>(*percents[0]), static_cast<int>(*percents[1]),
+          static_cast<int>(*percents[2])};
+}
+
 void ReadItem(std::string_view key, std::string_view value, std::string_view item,
               WorksheetSet& set) {
   const bool main = set.kind == SetKind::Main;
@@ -216,6 +230,25 @@ void ReadItem(std::string_view key, std::string_view value, std::string_view ite
     const auto paper = sheet::ParsePaper(value);
     if (!paper) Fail(item, "paper is a4 or a5");
     layout.paper = *paper;
+  } else if (key == "title") {
+    std::string title = Decoded(value, item);
+    if (const auto fault = sheet::TitleFaultOf(title))
+      Fail(item, *fault == sheet::TitleFault::TooLong ? "the title is longer than 120 characters"
+                 : *fault == sheet::TitleFault::ControlCharacter
+                     ? "the title holds a line break or another control character"
+                     : "the title is not UTF-8 text");
+    layout.title = std::move(title);
+  } else if (key == "mode") {
+    if (value != "pupil") Fail(item, "mode is pupil");
+    set.pupil.on = true;
+  } else if (key == "variant") {
+    const auto variant = Whole(value, 1, kMaxPupilVariant);
+    if (!variant) Fail(item, "variant is a whole number 1..1023");
+    set.pupil.variant = static_cast<int>(*variant);
+  } else if (key == "reveal") {
+    set.pupil.reveal = Flag(value, item, key);
+  } else if (key == "marks") {
+    set.pupil.marks = ReadMarks(value, item);
   } else {
     const bool other = key == "count" || key == "level" || key == "wide" || key == "select";
     Fail(item, other ? "a " + std::string(main ? kMainKind : kProblemsKind) + " set has no " +
@@ -331,6 +364,14 @@ std::string FormatSet(const WorksheetSet& set) {
   if (layout.largePrint) add("large", "1");
   if (!layout.answerKey) add("key", "0");
   if (layout.paper != defaults.paper) add("paper", std::string(sheet::PaperName(layout.paper)));
+  if (!layout.title.empty()) add("title", PercentEncode(layout.title));
+  const PupilMode& pupil = set.pupil;
+  if (pupil.on) add("mode", "pupil");
+  if (pupil.variant) add("variant", std::to_string(*pupil.variant));
+  if (pupil.reveal) add("reveal", "1");
+  if (pupil.marks)
+    add("marks", std::to_string(pupil.marks->five) + "," + std::to_string(pupil.marks->four) +
+                     "," + std::to_string(pupil.marks->three));
   return text;
 }
 

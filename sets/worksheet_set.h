@@ -5,6 +5,7 @@
 //
 //   main?seed=7&variants=3&count=1:5,44:2&level=gcd:2,fraction:1&wide=1
 //   problems?seed=3&variants=2&select=Z1,B93&per-page=2&columns=auto&large=1&key=0&paper=a5
+//     &title=%D0%A1%D0%B0%D0%BC%D0%BE%D1%81%D1%82%D0%BE%D1%8F%D1%82%D0%B5%D0%BB%D1%8C%D0%BD%D0%B0%D1%8F
 //
 // Values are URL-encoded (percent-encoding of UTF-8); texts are as typed into the boxes.
 //
@@ -42,6 +43,29 @@ struct GroupLevel {
   friend bool operator==(const GroupLevel&, const GroupLevel&) = default;
 };
 
+// The lowest percentages of right answers for the marks 5, 4 and 3 ("marks=90,70,50"); below the
+// last, 2.
+struct MarkScale {
+  int five = 90;
+  int four = 70;
+  int three = 50;
+  friend bool operator==(const MarkScale&, const MarkScale&) = default;
+};
+
+// The highest variant a pupil's link may fix: what a result code carries.
+inline constexpr int kMaxPupilVariant = 1023;
+
+// The pupils' page of the browser edition ("mode=pupil&variant=3&reveal=1&marks=90,70,50"):
+// pupils solve the set's sheet on screen, in the variant the link fixes or the one they choose,
+// the right answers shown after checking with `reveal`, marked by `marks`.
+struct PupilMode {
+  bool on = false;
+  std::optional<int> variant;  // 1..kMaxPupilVariant
+  bool reveal = false;
+  std::optional<MarkScale> marks;
+  friend bool operator==(const PupilMode&, const PupilMode&) = default;
+};
+
 struct WorksheetSet {
   SetKind kind = SetKind::Main;
   // The seed of the run; a set without one runs from a seed drawn from the clock.
@@ -55,6 +79,7 @@ struct WorksheetSet {
   // Problem sets: the Index of each ticked problem, ascending ("select=Z1,B93").
   std::vector<int> problems;
   sheet::PrintLayout layout;
+  PupilMode pupil;
 
   friend bool operator==(const WorksheetSet&, const WorksheetSet&) = default;
 };

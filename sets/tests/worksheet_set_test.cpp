@@ -28,6 +28,10 @@ TEST(SetText, ReadsAndWritesTheCanonicalText) {
       {"problems?per-page=4&columns=3&large=1&key=0&paper=a5&variants=",
        "problems?variants=&per-page=4&columns=3&large=1&key=0&paper=a5"},
       {"main?per-page=1&columns=1", "main?variants=&per-page=1&columns=1"},
+      // The teacher's title, Cyrillic, markup and signs percent-encoded; an empty one is none.
+      {"main?title=%D0%A1%D0%A0%20%E2%84%963%20%3Cb%3E%26",
+       "main?variants=&title=%D0%A1%D0%A0%20%E2%84%963%20%3Cb%3E%26"},
+      {"main?title=", "main?variants="},
   };
   for (const auto& c : kCases) {
     const WorksheetSet set = ParseSet(c.text);
@@ -39,6 +43,8 @@ TEST(SetText, ReadsAndWritesTheCanonicalText) {
   EXPECT_EQ(set.counts, (std::vector<TypeCount>{{9, "три"}}));
   EXPECT_EQ(ParseSet("problems?select=B93").problems, std::vector<int>{99 + 92});
   EXPECT_FALSE(ParseSet("main").seed.has_value());
+  EXPECT_EQ(ParseSet("main?title=%D0%A1%D0%A0%20%E2%84%963%20%3Cb%3E%26").layout.title,
+            "СР №3 <b>&");
 }
 
 TEST(SetText, NamesTheFirstBadItem) {
@@ -75,6 +81,8 @@ TEST(SetText, NamesTheFirstBadItem) {
       {"main?level=gcd", "each item of the list is GROUP:K"},
       {"main?level=gcd:1,gcd:2", "gcd is named twice"},
       {"main?wide=yes", "\"wide=yes\": wide is 0 or 1"},
+      {"main?title=a%0Ab", "\"title=a%0Ab\": the title holds a line break"},
+      {"main?title=%FF", "the text is not UTF-8"},
       {"main?select=Z1", "\"select=Z1\": a main set has no select"},
       {"problems?count=1:2", "a problems set has no count"},
       {"problems?select=Z61", "\"select=Z61\": no word problem Z61"},
@@ -96,6 +104,46 @@ TEST(SetText, NamesTheFirstBadItem) {
   // A long item is quoted short.
   const std::string longItem = "main?variants=" + std::string(1000, 'a') + "%";
   EXPECT_LT(TryParseSet(longItem).error.size(), 200U);
+  // A title counts characters, not bytes: 120 Cyrillic letters are a title, 121 are not.
+  std::string letters;
+  for (int i = 0; i < 120; ++i) letters += "%D0%96";
+  EXPECT_EQ(ParseSet("main?title=" + letters).layout.title.size(), 240U);
+  EXPECT_NE(TryParseSet("main?title=" + letters + "x").error.find("longer than 120"),
+            std::string::npos);
+}
+
+// A pupil's link: the set's own text with the pupil's items after it, read back the same.
+TEST(SetText, ReadsAndWritesThePupilsMode) {
+  const WorksheetSet set =
+      ParseSet("main?marks=80,60,40&reveal=1&variant=1023&mode=pupil&seed=7&count=1:5");
+  EXPECT_EQ(FormatSet(set),
+            "main?seed=7&variants=&count=1:5&mode=pupil&variant=1023&reveal=1&marks=80,60,40");
+  EXPECT_EQ(ParseSet(FormatSet(set)), set);
+  EXPECT_EQ(set.pupil, (PupilMode{true, 1023, true, MarkScale{80, 60, 40}}));
+  EXPECT_EQ(FormatSet(ParseSet("problems?reveal=0&marks=100,99,0")),
+            "problems?variants=&marks=100,99,0");
+  const struct {
+    const char* text;
+    const char* message;
+  } kBad[] = {
+      {"main?mode=teacher", "\"mode=teacher\": mode is pupil"},
+      {"main?mode=", "mode is pupil"},
+      {"main?variant=0", "\"variant=0\": variant is a whole number 1..1023"},
+      {"main?variant=1024", "variant is a whole number 1..1023"},
+      {"main?variant=2x", "variant is a whole number 1..1023"},
+      {"main?reveal=yes", "reveal is 0 or 1"},
+      {"main?marks=90,70", "\"marks=90,70\": marks are the percentages for 5, 4 and 3"},
+      {"main?marks=90,90,50", "each lower than the one before"},
+      {"main?marks=101,70,50", "marks are the percentages"},
+      {"main?marks=90,70,50,30", "marks are the percentages"},
+      {"main?marks=90,-70,50", "marks are the percentages"},
+  };
+  for (const auto& c : kBad) {
+    const SetParseResult result = TryParseSet(c.text);
+    EXPECT_FALSE(result.ok) << c.text;
+    EXPECT_NE(result.error.find(c.message), std::string::npos)
+        << c.text << " gave " << result.error;
+  }
 }
 
 }  // namespace
