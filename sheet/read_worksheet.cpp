@@ -182,6 +182,43 @@ void DropSolutionThatRepeatsTheTask(Item& item) {
   if (SameMaths(filled, item.solution.front())) item.solution.clear();
 }
 
+// "Среднее арифметическое чисел: 9 83 ... 89 x" solved by the teacher's row "9 83 ... 89 5=49":
+// the answer is the number that stands where the task has its letter, not the mean after "=".
+void AnswerTheFilledLetter(Item& item) {
+  if (item.solution.empty()) return;
+  const auto sameNumber = [](std::string a, std::string b) {
+    std::replace(a.begin(), a.end(), ',', '.');
+    std::replace(b.begin(), b.end(), ',', '.');
+    return a == b;
+  };
+  std::vector<const Piece*> filled;
+  for (const Piece& piece : item.solution.back().pieces) {
+    if (piece.kind == PieceKind::Operator && piece.text == "=") break;
+    if (piece.kind == PieceKind::Number) filled.push_back(&piece);
+  }
+  for (const Row& row : item.task) {
+    std::vector<const Piece*> listed;
+    for (const Piece& piece : row.pieces)
+      if (piece.kind == PieceKind::Number || piece.kind == PieceKind::Letter)
+        listed.push_back(&piece);
+    if (listed.size() != filled.size() || listed.size() < 2) continue;
+    const Piece* found = nullptr;
+    bool same = true;
+    for (std::size_t i = 0; i < listed.size() && same; ++i) {
+      if (listed[i]->kind == PieceKind::Letter) {
+        same = found == nullptr;
+        found = filled[i];
+      } else {
+        same = sameNumber(listed[i]->text, filled[i]->text);
+      }
+    }
+    if (same && found != nullptr) {
+      item.answer = Row{{*found}, false};
+      return;
+    }
+  }
+}
+
 // The pairs of lines of one variant, in order, and the lines only one file has.
 struct Step {
   std::optional<std::size_t> student;
@@ -499,6 +536,7 @@ class ExerciseReader {
       AddAnswerPlace(item);
       if (!item.solution.empty())
         if (auto last = AfterLastEquals(item.solution.back())) item.answer = std::move(*last);
+      AnswerTheFilledLetter(item);
     }
     item.teacherLines.insert(item.teacherLines.end(), teacherLines.begin(), teacherLines.end());
     items_.push_back(std::move(item));
@@ -628,6 +666,7 @@ class ExerciseReader {
         if (auto answer = AfterLastEquals(rows.back())) {
           item.answer = std::move(*answer);
           item.solution = std::move(rows);
+          AnswerTheFilledLetter(item);
           DropSolutionThatRepeatsTheTask(item);
         } else {
           item.answer = std::move(rows.back());

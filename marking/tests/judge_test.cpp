@@ -138,51 +138,6 @@ TypedAnswer Fraction(const Rational& value, bool mixed, std::int64_t scale = 1) 
   return a;
 }
 
-Rational DecimalValue(std::string text) {
-  for (char& c : text)
-    if (c == ',') c = '.';
-  const std::size_t point = text.find('.');
-  if (point == std::string::npos) return Rational(std::stoll(text));
-  const std::string decimals = text.substr(point + 1);
-  std::int64_t scale = 1;
-  for (std::size_t i = 0; i < decimals.size(); ++i) scale *= 10;
-  return Rational(std::stoll(text.substr(0, point) + decimals), scale);
-}
-
-std::string DecimalText(Rational value) {
-  std::string text;
-  int decimals = 0;
-  while (value.den() != 1) {
-    value = value * Rational(10);
-    ++decimals;
-  }
-  text = std::to_string(value.num());
-  if (decimals > 0) {
-    text.insert(text.size() - static_cast<std::size_t>(decimals), ",");
-    if (text.starts_with(',')) text = "0" + text;
-  }
-  return text;
-}
-
-// "Среднее арифметическое чисел: 16 3 ... 51 x составляет 19": x is 19 times the count less the
-// others, whatever the teacher's rows say.
-std::optional<Rational> UnknownOfMean(const sheet::Item& item) {
-  if (item.solution.empty()) return std::nullopt;
-  for (const sheet::Row& row : item.task) {
-    Rational sum;
-    int count = 0;
-    bool letter = false;
-    for (const Piece& piece : row.pieces) {
-      if (piece.kind == PieceKind::Number) sum = sum + DecimalValue(piece.text);
-      count += piece.kind == PieceKind::Number || piece.kind == PieceKind::Letter ? 1 : 0;
-      letter = letter || piece.kind == PieceKind::Letter;
-    }
-    if (letter && count > 2)
-      return DecimalValue(item.answer.pieces.front().text) * Rational(count) - sum;
-  }
-  return std::nullopt;
-}
-
 struct Tally {
   int judged = 0;
   std::set<std::string> leftToTeacher;
@@ -207,7 +162,6 @@ void JudgeSheets(const std::string& setText, bool oddSeed, Tally& tally,
       ++tally.judged;
       const AnswerKey& key = marked.key;
       std::vector<TypedAnswer> typed = TypedFromPieces(item.answer, oddSeed);
-      if (const auto x = UnknownOfMean(item)) typed = {{DecimalText(*x), "", "", ""}};
       ASSERT_EQ(typed.size(), key.fields.size()) << where;
       const Judgement right = Judge(item, typed);
       EXPECT_EQ(right.verdict, Verdict::Right) << where << " typed " << typed.front().text

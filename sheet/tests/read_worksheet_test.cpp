@@ -251,6 +251,33 @@ TEST(ReadWorksheet, AnswersOfDrillsAndFractionsAreTheValuesOfTheirExercises) {
   }
 }
 
+// "The mean of 9 83 ... 89 x is 49, find x": the answer is x, the mean times the count less the
+// other numbers, not the mean the teacher's row ends with.
+TEST(ReadWorksheet, TheUnknownOfAMeanIsItsAnswer) {
+  for (const int number : {26, 27}) {
+    int checked = 0;
+    for (std::uint64_t seed = 0; seed < 40; ++seed) {
+      const Pair pair = MainRun(seed * 17 + static_cast<std::uint64_t>(number), {{number, 3}}, 2, 1);
+      for (const Variant& variant : ReadWorksheet(pair.student, pair.teacher).variants)
+        for (const Item& item : variant.items) {
+          if (item.kind != ItemKind::Exercise || item.task.size() != 2) continue;
+          std::vector<Rational> listed;
+          for (const Piece& p : item.task.front().pieces)
+            if (p.kind == PieceKind::Number) listed.push_back(*Evaluator({p}).Value());
+          std::optional<Rational> mean;
+          for (const Piece& p : item.task.back().pieces)
+            if (p.kind == PieceKind::Number) mean = Evaluator({p}).Value();
+          ASSERT_TRUE(mean.has_value()) << item.studentLines.front();
+          Rational x = *mean * Rational(static_cast<std::int64_t>(listed.size() + 1));
+          for (const Rational& other : listed) x = x - other;
+          EXPECT_EQ(Evaluator(item.answer.pieces).Value(), x) << item.teacherLines.front();
+          ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 240) << number;
+  }
+}
+
 TEST(ReadWorksheet, FractionLayoutsReadAsStackedFractions) {
   struct Case {
     std::vector<std::string> lines;
