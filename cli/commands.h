@@ -41,6 +41,10 @@ int PreviewCommand(const Arguments& args);
 // "run FILE.mathsheet [--dir DIR] [--pdf]": the run a saved set describes, with its seed.
 int RunCommand(const Arguments& args);
 
+// "results SET.mathsheet FILE... [--out FILE.csv]": the pupils' result codes pasted into the files
+// judged against the set's sheets, as the table of the page's "Результаты" tab in CSV.
+int ResultsCommand(const Arguments& args);
+
 // The seed of a run: the one given, or one drawn from the clock; either way the run is seeded
 // with it, so that the set it saves makes the same files again.
 std::uint32_t RunSeed(const std::optional<std::uint32_t>& given);
@@ -48,16 +52,23 @@ std::uint32_t RunSeed(const std::optional<std::uint32_t>& given);
 // "--save-set FILE": writes `set`; returns 0, or 1 after telling why on standard error.
 int SaveSet(const std::filesystem::path& file, const sets::WorksheetSet& set);
 
+// What a run writes besides its two text files: "--pdf", "--docx".
+struct SheetDocuments {
+  bool pdf = false;
+  bool docx = false;
+};
+
 // The run of the main window or of the word-problem window, seeded with `seed`: prints both paths,
-// and those of the PDFs with `pdf`; returns the exit code.
+// and those of the documents asked for; returns the exit code.
 int RunMainSelection(MainSelection& selection, Pcg32& random, std::uint32_t seed,
-                     const std::filesystem::path& dir, bool pdf, const sheet::PrintLayout& layout);
+                     const std::filesystem::path& dir, SheetDocuments documents,
+                     const sheet::PrintLayout& layout);
 int RunProblemSelection(ProblemModule& module, Pcg32& random, std::uint32_t seed,
-                        std::string_view variants, const std::filesystem::path& dir, bool pdf,
-                        const sheet::PrintLayout& layout);
+                        std::string_view variants, const std::filesystem::path& dir,
+                        SheetDocuments documents, const sheet::PrintLayout& layout);
 
 // The choices of a printed sheet: "--per-page auto|1|2|4", "--columns auto|1|2|3", "--large",
-// "--no-key", "--paper a4|a5". True when args[i] was one of them (and its value is consumed).
+// "--no-key", "--paper a4|a5", "--title TEXT". True when args[i] was one of them (and its value is consumed).
 bool ParsePrintOption(const Arguments& args, std::size_t& i, sheet::PrintLayout& layout);
 
 // "pdf STUDENT.txt [TEACHER.txt] [--out-dir DIR]": the typeset sheets of a pair, beside the files
@@ -67,14 +78,24 @@ int PdfCommand(const Arguments& args);
 int WriteRunPdfs(const std::filesystem::path& studentFile, const std::filesystem::path& teacherFile,
                  const sheet::PrintLayout& layout);
 
-// The end of a run of `main` or `problems`: its report, then, for a whole run with "--pdf", the
-// PDFs of its files. A run stopped by a signal ends with its report.
+// "docx STUDENT.txt [TEACHER.txt] [--out-dir DIR]": the Word documents of a pair, as `pdf`.
+int DocxCommand(const Arguments& args);
+// "--docx" of a run: the Word documents of both files beside them, their paths printed student
+// first.
+int WriteRunDocxs(const std::filesystem::path& studentFile,
+                  const std::filesystem::path& teacherFile, const sheet::PrintLayout& layout);
+
+// The end of a run of `main` or `problems`: its report, then, for a whole run, the PDFs of its
+// files with "--pdf" and its Word documents with "--docx". A run stopped by a signal ends with its
+// report.
 template <typename Result>
-int FinishRun(RunControl& control, const Result& result, bool pdf,
+int FinishRun(RunControl& control, const Result& result, SheetDocuments documents,
               const sheet::PrintLayout& layout) {
-  const int code = control.Report(result, std::cout);
-  if (code == kExitSuccess && pdf)
-    return WriteRunPdfs(result.studentPath, result.teacherPath, layout);
+  int code = control.Report(result, std::cout);
+  if (code == kExitSuccess && documents.pdf)
+    code = WriteRunPdfs(result.studentPath, result.teacherPath, layout);
+  if (code == kExitSuccess && documents.docx)
+    code = WriteRunDocxs(result.studentPath, result.teacherPath, layout);
   return code;
 }
 

@@ -73,13 +73,14 @@ int SaveSet(const std::filesystem::path& file, const sets::WorksheetSet& set) {
 }
 
 int RunMainSelection(MainSelection& selection, Pcg32& random, std::uint32_t seed,
-                     const std::filesystem::path& dir, bool pdf, const sheet::PrintLayout& layout) {
+                     const std::filesystem::path& dir, SheetDocuments documents,
+                     const sheet::PrintLayout& layout) {
   random.Seed(seed);
   try {
     RunControl control(std::cerr, isatty(STDERR_FILENO) == 1);
     const RunResult result =
         RunMainWorksheet(selection, dir, CurrentLocalDateTime(), control.Hook());
-    return FinishRun(control, result, pdf, layout);
+    return FinishRun(control, result, documents, layout);
   } catch (const IoError& e) {
     std::cerr << e.BoxText() << '\n';
     return kExitIoError;
@@ -93,7 +94,7 @@ int MainCommand(const Arguments& args) {
   std::filesystem::path dir = ".";
   std::optional<std::uint32_t> seed;
   std::optional<std::filesystem::path> saveSet;
-  bool pdf = false;
+  SheetDocuments documents;
   sheet::PrintLayout layout;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view option = args[i];
@@ -125,7 +126,9 @@ int MainCommand(const Arguments& args) {
       const auto& info = kOptionGroups[static_cast<std::size_t>(*group)];
       selection.RadioButtonClick(*group, ParseWhole(k, 1, info.buttons, "the radio button"));
     } else if (option == "--pdf") {
-      pdf = true;
+      documents.pdf = true;
+    } else if (option == "--docx") {
+      documents.docx = true;
     } else if (ParsePrintOption(args, i, layout)) {
     } else {
       throw UsageError{"unknown option " + std::string(option)};
@@ -138,7 +141,7 @@ int MainCommand(const Arguments& args) {
     set.layout = layout;
     if (const int code = SaveSet(*saveSet, set); code != kExitSuccess) return code;
   }
-  return RunMainSelection(selection, random, runSeed, dir, pdf, layout);
+  return RunMainSelection(selection, random, runSeed, dir, documents, layout);
 }
 
 }  // namespace mathsheets::cli

@@ -67,14 +67,14 @@ int ListProblemsCommand(const Arguments& args) {
 }
 
 int RunProblemSelection(ProblemModule& module, Pcg32& random, std::uint32_t seed,
-                        std::string_view variants, const std::filesystem::path& dir, bool pdf,
-                        const sheet::PrintLayout& layout) {
+                        std::string_view variants, const std::filesystem::path& dir,
+                        SheetDocuments documents, const sheet::PrintLayout& layout) {
   random.Seed(seed);
   try {
     RunControl control(std::cerr, isatty(STDERR_FILENO) == 1);
     const ProblemRunResult result =
         RunProblemWorksheet(module, variants, dir, CurrentLocalDateTime(), control.Hook());
-    return FinishRun(control, result, pdf, layout);
+    return FinishRun(control, result, documents, layout);
   } catch (const IoError& e) {
     std::cerr << e.BoxText() << '\n';
     return kExitIoError;
@@ -87,7 +87,7 @@ int ProblemsCommand(const Arguments& args) {
   std::filesystem::path dir = ".";
   std::optional<std::uint32_t> seed;
   std::optional<std::filesystem::path> saveSet;
-  bool pdf = false;
+  SheetDocuments documents;
   sheet::PrintLayout layout;
   std::string variants;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -108,7 +108,9 @@ int ProblemsCommand(const Arguments& args) {
         ToggleSelected(module, index);
       }
     } else if (option == "--pdf") {
-      pdf = true;
+      documents.pdf = true;
+    } else if (option == "--docx") {
+      documents.docx = true;
     } else if (ParsePrintOption(args, i, layout)) {
     } else {
       throw UsageError{"unknown option " + std::string(option)};
@@ -121,7 +123,7 @@ int ProblemsCommand(const Arguments& args) {
     set.layout = layout;
     if (const int code = SaveSet(*saveSet, set); code != kExitSuccess) return code;
   }
-  return RunProblemSelection(module, random, runSeed, variants, dir, pdf, layout);
+  return RunProblemSelection(module, random, runSeed, variants, dir, documents, layout);
 }
 
 int PreviewCommand(const Arguments& args) {

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "common/io_error.h"
+#include "docx/docx_file.h"
 #include "generators/registry.h"
 #include "pdf/worksheet_pdf.h"
 #include "sets/set_file.h"
@@ -248,7 +249,12 @@ QWidget* TForm1::BuildTopStrip() {
   run->addWidget(checkBox4, 1, 2);
   // Ticked, a run also writes the print-ready PDF of each file beside it.
   checkBoxPdf_ = Named(new QCheckBox("PDF"), "CheckBoxPdf");
-  run->addWidget(checkBoxPdf_, 1, 3);
+  // Ticked, also the Word document of each file, for the teacher to edit.
+  checkBoxDocx_ = Named(new QCheckBox("DOCX"), "CheckBoxDocx");
+  auto* documents = new QHBoxLayout;
+  documents->addWidget(checkBoxPdf_);
+  documents->addWidget(checkBoxDocx_);
+  run->addLayout(documents, 1, 3);
   // Saved sets: the selection, its seed and layout to a file and back, and the last run again.
   buttonRepeat_ = Named(new QPushButton("Повторить"), "ButtonRepeat");
   buttonRepeat_->setEnabled(false);
@@ -404,6 +410,9 @@ void TForm1::RunWithSeed(std::uint32_t seed) {
     if (result.end == RunEnd::Completed && checkBoxPdf_->isChecked())
       pdf::WriteWorksheetPdfPair(result.studentPath, result.teacherPath, layout_,
                                  progress.PageHook());
+    if (result.end == RunEnd::Completed && checkBoxDocx_->isChecked())
+      docx::WriteWorksheetDocxPair(result.studentPath, result.teacherPath, layout_,
+                                   progress.DocxHook());
   } catch (const IoError& e) {
     errorBox_(QString::fromStdString(e.BoxText()));
   } catch (const std::exception& e) {

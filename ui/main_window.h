@@ -110,6 +110,7 @@ class TForm1 : public QMainWindow {
   QPushButton* buttonRepeat_ = nullptr;
   QLineEdit* edit4_ = nullptr;
   QCheckBox* checkBoxPdf_ = nullptr;
+  QCheckBox* checkBoxDocx_ = nullptr;
   QLabel* label2_ = nullptr;
   QLabel* label3_ = nullptr;
   QLabel* label5_ = nullptr;

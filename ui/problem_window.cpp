@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/io_error.h"
+#include "docx/docx_file.h"
 #include "pdf/worksheet_pdf.h"
 #include "sets/set_file.h"
 #include "sets/set_selection.h"
@@ -100,6 +101,10 @@ void TForm3::BuildTopStrip() {
   checkBoxPdf_ = new QCheckBox("PDF", this);
   checkBoxPdf_->setObjectName("CheckBoxPdf");
   checkBoxPdf_->setGeometry(264, 8, 56, 28);
+  // Ticked, also the Word document of each file, for the teacher to edit.
+  checkBoxDocx_ = new QCheckBox("DOCX", this);
+  checkBoxDocx_->setObjectName("CheckBoxDocx");
+  checkBoxDocx_->setGeometry(264, 40, 64, 28);
 
   button232_ = new QPushButton(this);
   button232_->setObjectName("Button232");
@@ -281,6 +286,9 @@ void TForm3::RunWithSeed(std::uint32_t seed) {
     if (result.end == RunEnd::Completed && checkBoxPdf_->isChecked())
       pdf::WriteWorksheetPdfPair(result.studentPath, result.teacherPath, layout_,
                                  progress.PageHook());
+    if (result.end == RunEnd::Completed && checkBoxDocx_->isChecked())
+      docx::WriteWorksheetDocxPair(result.studentPath, result.teacherPath, layout_,
+                                   progress.DocxHook());
   } catch (const IoError& e) {
     errorBox(QString::fromStdString(e.BoxText()));
   } catch (const std::exception& e) {

@@ -96,6 +96,7 @@ class TForm3 : public QDialog {
   QPushButton* buttonRepeat_ = nullptr;
   QLineEdit* edit1_ = nullptr;
   QCheckBox* checkBoxPdf_ = nullptr;
+  QCheckBox* checkBoxDocx_ = nullptr;
   std::array<QLabel*, 7> labels_{};      // Label1 .. Label7
   std::array<PictureBox*, 4> images_{};  // Image1 .. Image4
   QTimer* timer1_ = nullptr;

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Puts the page together: page.html with its style, its script, the run worker's script and the
-core (the wasm already inlined by the compiler) written into it, and a Content-Security-Policy
-that lets exactly these scripts and this style run and forbids every connection."""
+"""Puts the page together: page.html with its style (the sheet's fonts inlined ahead of it), its
+script, the run worker's script and the core (the wasm already inlined by the compiler) written
+into it, and a Content-Security-Policy that lets exactly these scripts and this style run, fonts
+come only from the page itself, and forbids every connection."""
 import argparse
 import base64
 import hashlib
@@ -25,6 +26,8 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--core", required=True)
     parser.add_argument("--sources", required=True)
+    parser.add_argument("--fonts", required=True, help="the @font-face rules of the sheet's fonts")
+    parser.add_argument("--fflate", required=True, help="fflate's browser build, from web/npm")
     parser.add_argument("--out", required=True)
     args = parser.parse_args()
     sources = pathlib.Path(args.sources)
@@ -36,15 +39,22 @@ def main():
             + checked("the core", pathlib.Path(args.core).read_text(encoding="utf-8"))
             + "\nreturn MathsheetsCore;\n})(undefined);\n")
     worker = checked("worker.js", read("worker.js"))
-    script = checked("page.js", read("page.js"))
-    style = read("page.css")
+    # fflate and the Word documents' buttons: a script of their own ahead of the page's.
+    docx = checked("fflate and docx_download.js",
+                   pathlib.Path(args.fflate).read_text(encoding="utf-8") + "\n"
+                   + read("docx_download.js"))
+    # The results tab and the pupils' dialog go first: the page's script starts them.
+    script = checked("page.js", read("results.js") + read("pupil.js") + read("page.js"))
+    style = (pathlib.Path(args.fonts).read_text(encoding="utf-8") + read("page.css")
+             + read("results.css") + read("pupil.css"))
     if "</style" in style.lower():
-        sys.exit("assemble.py: page.css holds '</style'")
+        sys.exit("assemble.py: the fonts or page.css hold '</style'")
 
     policy = "; ".join([
         "default-src 'none'",
-        f"script-src {digest(core)} {digest(script)} 'wasm-unsafe-eval'",
+        f"script-src {digest(core)} {digest(docx)} {digest(script)} 'wasm-unsafe-eval'",
         f"style-src {digest(style)}",
+        "font-src data:",
         "worker-src blob:",
         "img-src 'none'",
         "connect-src 'none'",
@@ -57,7 +67,7 @@ def main():
         "<!--STYLE-->": f"<style>{style}</style>",
         "<!--CORE-->": f'<script id="core">{core}</script>',
         "<!--WORKER-->": f'<script type="text/x-mathsheets-worker" id="worker">{worker}</script>',
-        "<!--SCRIPT-->": f"<script>{script}</script>",
+        "<!--SCRIPT-->": f"<script>{docx}</script><script>{script}</script>",
     }
     for mark, text in parts.items():
         if page.count(mark) != 1:

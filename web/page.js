@@ -31,7 +31,7 @@
   const catalog = core.Catalog();
 
   // ---- Tabs ----
-  const tabs = [$('tab-main'), $('tab-problems')];
+  const tabs = [$('tab-main'), $('tab-problems'), $('tab-results')];
   function selectTab(tab, focus = false) {
     for (const t of tabs) {
       const selected = t === tab;
@@ -166,12 +166,12 @@
   // ---- Print layout ----
   const layoutFields = {
     perPage: $('layout-per-page'), columns: $('layout-columns'), paper: $('layout-paper'),
-    large: $('layout-large'), key: $('layout-key'),
+    large: $('layout-large'), key: $('layout-key'), title: $('layout-title'),
   };
   function layout() {
     return {
       perPage: layoutFields.perPage.value, columns: layoutFields.columns.value, paper: layoutFields.paper.value,
-      large: layoutFields.large.checked, key: layoutFields.key.checked,
+      large: layoutFields.large.checked, key: layoutFields.key.checked, title: layoutFields.title.value,
     };
   }
   function showLayout(values) {
@@ -180,7 +180,21 @@
     layoutFields.paper.value = values.paper;
     layoutFields.large.checked = values.large;
     layoutFields.key.checked = values.key;
+    layoutFields.title.value = values.title;
   }
+  // A title the sheet cannot take is named above the form as it is typed; the sheet prints without it.
+  let titleMessage = '';
+  layoutFields.title.addEventListener('input', () => {
+    const problem = core.TitleProblem(layoutFields.title.value);
+    layoutFields.title.setCustomValidity(problem);
+    if (problem !== '') {
+      titleMessage = problem + ': лист будет напечатан без заголовка.';
+      showMessages([titleMessage]);
+    } else if (titleMessage !== '' && messages.textContent === titleMessage) {
+      titleMessage = '';
+      showMessages([]);
+    }
+  });
 
   // ---- The fragment ----
   // A set read from the address: the core reads it, names what it could not use, and fills the
@@ -316,6 +330,7 @@
   }
   $('download-student').addEventListener('click', () => download(run.files.student));
   $('download-teacher').addEventListener('click', () => download(run.files.teacher));
+  MathsheetsDocx.attach({ core, files: () => run.files, layout, showMessages });
 
   $('copy-link').addEventListener('click', async () => {
     const link = $('link').value;
@@ -334,35 +349,67 @@
   // interface (the policy allows no style written into the page).
   const pageRule = (() => {
     const sheet = document.styleSheets[0];
-    sheet.insertRule('@page { size: A4; }', sheet.cssRules.length);
+    sheet.insertRule('@page { size: 210mm 297mm; margin: 0; }', sheet.cssRules.length);
     return sheet.cssRules[sheet.cssRules.length - 1];
   })();
   function setPaper(paper) {
-    pageRule.style.setProperty('size', paper === 'a5' ? 'A5' : 'A4');
+    pageRule.style.setProperty('size', paper === 'a5' ? '148mm 210mm' : '210mm 297mm');
   }
-  function showPrint(teacher) {
+  // The pages come from the core's layout, the same as the PDF's, as SVG whose every text the core
+  // has escaped; they are put in a few at a time, so that a long sheet shows its first pages at
+  // once and the page stays responsive while the rest follow.
+  const nextFrame = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0)));
+  let printing = 0;  // the number of the latest print view: an older one stops putting in pages
+  async function showPrint(teacher) {
     const files = run.files;
     const chosen = layout();
-    const html = core.PrintView(files.student.bytes, files.teacher.bytes, teacher, chosen);
-    setPaper(chosen.paper);
-    // The core writes the sheet's markup itself and sets every text of the files as escaped text.
-    $('print-sheet').innerHTML = html;
+    const titleProblem = core.TitleProblem(chosen.title);
+    if (titleProblem !== '') {
+      showMessages([titleProblem + ': лист будет напечатан без заголовка.']);
+      chosen.title = '';
+    }
+    const mine = ++printing;
+    const status = $('print-status');
+    const sheet = $('print-sheet');
+    sheet.replaceChildren();
+    status.textContent = 'Готовим страницы…';
     $('print-view').hidden = false;
     document.body.classList.add('printing');
+    await nextFrame();
+    const laid = core.PrintPages(files.student.bytes, files.teacher.bytes, teacher, chosen);
+    setPaper(chosen.paper);
+    const total = laid.pages.length;
+    for (let done = 0; done < total && mine === printing;) {
+      const step = done === 0 ? 2 : 12;
+      sheet.insertAdjacentHTML('beforeend', laid.pages.slice(done, done + step).join(''));
+      done = Math.min(total, done + step);
+      status.textContent = 'Страница ' + done + ' из ' + total;
+      await nextFrame();
+    }
+    if (mine !== printing) return;
+    await document.fonts.ready;
+    status.textContent = 'Страниц: ' + total;
+    sheet.dataset.pages = String(total);
     window.print();
   }
   $('print-student').addEventListener('click', () => showPrint(false));
   $('print-teacher').addEventListener('click', () => showPrint(true));
   $('print-again').addEventListener('click', () => window.print());
   $('print-close').addEventListener('click', () => {
+    ++printing;
     $('print-view').hidden = true;
     $('print-sheet').replaceChildren();
     document.body.classList.remove('printing');
   });
 
+  // The pupils' dialog and the results tab judge against the set of the last run, or else of the
+  // address.
+  startResults({ core, element, currentSet: () => (run.files ? run.link : location.hash.slice(1)) });
+  // A pupils' link opens the pupil's page instead of the teacher's.
+  const pupilPage = startPupil({ core, element, showMessages });
   $('loading').remove();
   selectTab(tabs[0]);
-  applyFragment();
+  if (!pupilPage) applyFragment();
   document.documentElement.dataset.ready = 'true';
 })().catch((error) => {
   const box = document.getElementById('messages');

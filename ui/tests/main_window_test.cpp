@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include <sys/stat.h>
+
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -207,6 +209,28 @@ class MainWindowTest : public QObject {
     for (const auto& f : second) QCOMPARE(testing::WorksheetLines(f).size(), std::size_t{9});
   }
 
+  void DocxBoxAddsAWordDocumentBesideEachFile() {
+    const auto dir = PreparedWorkdir("docx", true);
+    Window w(dir);
+    auto* docx = w.Get<QCheckBox>("CheckBoxDocx");
+    QCOMPARE(docx->text(), QString("DOCX"));
+    QVERIFY(!docx->isChecked());
+    docx->click();
+    w.Get<QCheckBox>("CheckBox1")->click();
+    QTest::keyClicks(w.Get<QLineEdit>("Edit1"), "3");
+    QTest::keyClicks(w.Get<QLineEdit>("Edit4"), "2");
+    w.Get<QPushButton>("Button1")->click();
+    QCOMPARE(w.errors, QStringList());
+    std::set<std::filesystem::path> files;
+    for (const auto& e : std::filesystem::directory_iterator(dir / "gen")) files.insert(e.path());
+    QCOMPARE(files.size(), std::size_t{4});
+    for (const auto& f : files) {
+      if (f.extension() != ".docx") continue;
+      QVERIFY(files.count(std::filesystem::path(f).replace_extension(".txt")) == 1);
+      QCOMPARE(testing::FileBytes(f).substr(0, 2), std::string("PK"));
+    }
+  }
+
   // Ticks, texts and clicks saved with the run's seed; another window opens the set, shows every
   // box as it was and writes the same sheets; "Повторить" writes them again, numbered _2.
   void ASavedSetRestoresTheWindowAndRepeatsTheRun() {
@@ -329,6 +353,44 @@ class MainWindowTest : public QObject {
                  w.errors[1].endsWith("Набор не открыт: выбор в окне остался прежним."),
              qPrintable(w.errors[1]));
     QCOMPARE(problems->module().Selected[1], 1);
+  }
+
+  // What a careless or hostile user opens as a set is refused at once (a pipe nobody writes to
+  // keeps no window waiting, a file of 1 GB is not read), named in the error box, odd names too,
+  // and the selection stays as it was.
+  void AHostileFileIsRefusedAtOnceAndChangesNothing() {
+    const auto dir = PreparedWorkdir("hostile_set", true);
+    Window w(dir);
+    w.Get<QCheckBox>("CheckBox1")->click();
+    QTest::keyClicks(w.Get<QLineEdit>("Edit1"), "3");
+    QTest::keyClicks(w.Get<QLineEdit>("Edit4"), "4");
+    const auto state = RunState(w.form.module());
+    std::string bytes(4096, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7 + 3);
+    for (const char* name : {"random.mathsheet", "set\nname.mathsheet", "\xFF\xFE.mathsheet"})
+      std::ofstream(dir / name, std::ios::binary) << bytes;
+    std::ofstream(dir / "line.mathsheet", std::ios::binary) << std::string(1 << 20, '7');
+    std::ofstream(dir / "sparse.mathsheet").close();
+    std::filesystem::resize_file(dir / "sparse.mathsheet", std::uintmax_t{1} << 30);
+    QCOMPARE(::mkfifo((dir / "pipe.mathsheet").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir / "folder.mathsheet");
+    std::filesystem::create_symlink(dir / "loop.mathsheet", dir / "loop.mathsheet");
+    for (const char* name :
+         {"random.mathsheet", "set\nname.mathsheet", "\xFF\xFE.mathsheet", "line.mathsheet",
+          "sparse.mathsheet", "pipe.mathsheet", "folder.mathsheet", "loop.mathsheet"}) {
+      const auto file = dir / name;
+      w.errors.clear();
+      QElapsedTimer timer;
+      timer.start();
+      QCOMPARE(w.form.OpenSetFile(file), TForm1::SetOpened::No);
+      QVERIFY2(timer.elapsed() < 5000, name);
+      QCOMPARE(w.errors.size(), 1);
+      QVERIFY2(w.errors[0].startsWith(QString::fromStdString(file.string() + ": ")),
+               qPrintable(w.errors[0]));
+      QVERIFY(RunState(w.form.module()) == state);
+      QCOMPARE(w.Get<QLineEdit>("Edit1")->text(), QString("3"));
+      QCOMPARE(w.Get<QLineEdit>("Edit4")->text(), QString("4"));
+    }
   }
 
   void RunWithoutGenShowsInvalidFilename() {

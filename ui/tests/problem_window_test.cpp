@@ -230,20 +230,23 @@ class ProblemWindowTest : public QObject {
     QVERIFY(w.Label(2).isEmpty());
   }
 
-  void PdfBoxAddsAPdfBesideEachFile() {
+  void PdfAndDocxBoxesAddAPdfAndAWordDocumentBesideEachFile() {
     Workdir dir(true);
     Window w(dir);
-    auto* pdf = w.Get<QCheckBox>("CheckBoxPdf");
-    QVERIFY(!pdf->isChecked());
-    pdf->click();
+    for (const char* name : {"CheckBoxPdf", "CheckBoxDocx"}) {
+      auto* box = w.Get<QCheckBox>(name);
+      QVERIFY(!box->isChecked());
+      box->click();
+    }
     w.Get<QCheckBox>("CheckBox1")->click();
     w.Get<QLineEdit>("Edit1")->setText("1");
     w.form.Button232Click();
     QCOMPARE(w.errors, QStringList());
     for (const char* prefix : {"zjobs_", "zjobt_"}) {
       const auto files = dir.Files(prefix);
-      QCOMPARE(files.size(), std::size_t{2});
+      QCOMPARE(files.size(), std::size_t{3});
       QCOMPARE(files[0].stem(), files[1].stem());
+      QCOMPARE(files[0].stem(), files[2].stem());
     }
   }
 

@@ -52,6 +52,10 @@ std::function<bool(int, int)> RunProgressDialog::PageHook() {
   };
 }
 
+std::function<bool(int)> RunProgressDialog::DocxHook() {
+  return [this](int) { return Report(0, 0, QString("Документы Word…")); };
+}
+
 bool RunProgressDialog::Report(std::int64_t done, std::int64_t total, const QString& label) {
   const qint64 elapsed = clock_.elapsed();
   if (elapsed < delay_.count()) return true;

@@ -26,6 +26,9 @@ class RunProgressDialog {
   ProgressHook Hook();
   // For the PDF step: told `done` of `total` pages, answers false once "Отмена" was pressed.
   std::function<bool(int done, int total)> PageHook();
+  // For the Word documents, whose length is not known before they are made: answers false once
+  // "Отмена" was pressed.
+  std::function<bool(int done)> DocxHook();
   // Null until the run has gone on for `delay`.
   QProgressDialog* dialog() const { return dialog_.get(); }
 
