@@ -32,6 +32,8 @@ int IoErrorCodeFromErrno(int err, FileAction action) {
                                         : static_cast<int>(IoErrorCode::InvalidFilename);
     case ENOTDIR:
     case ENAMETOOLONG:
+    // A loop of symbolic links: the name leads nowhere.
+    case ELOOP:
     case EINVAL:
     case EILSEQ:
       return static_cast<int>(IoErrorCode::InvalidFilename);

@@ -24,6 +24,9 @@ class IoError : public std::runtime_error {
  public:
   explicit IoError(int code) : std::runtime_error(IoErrorMessage(code)), code_(code) {}
   explicit IoError(IoErrorCode code) : IoError(static_cast<int>(code)) {}
+  // A file the program refuses by a rule of its own, with why: "not a worksheet file: ...".
+  IoError(IoErrorCode code, const std::string& why)
+      : std::runtime_error(why), code_(static_cast<int>(code)) {}
   int code() const { return code_; }
   // The text of the error box: the message followed by a period.
   std::string BoxText() const { return std::string(what()) + "."; }

@@ -1,6 +1,7 @@
 #include "sets/set_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 
@@ -58,6 +59,11 @@ TEST(SetFile, ABadFileIsNamedWithItsFirstBadItem) {
   EXPECT_THROW(ReadSetFile(dir / "missing.mathsheet"), IoError);
   EXPECT_THROW(ReadSetFile(dir), IoError);
   EXPECT_THROW(WriteSetFile(dir / "no" / "folder.mathsheet", WorksheetSet{}), IoError);
+  // A pipe nobody reads or writes keeps neither waiting.
+  ASSERT_EQ(::mkfifo((dir / "pipe.mathsheet").c_str(), 0600), 0);
+  EXPECT_THROW(ReadSetFile(dir / "pipe.mathsheet"), IoError);
+  EXPECT_THROW(WriteSetFile(dir / "pipe.mathsheet", WorksheetSet{}), IoError);
+  EXPECT_THROW(WriteSetFile("/dev/null", WorksheetSet{}), IoError);
 }
 
 }  // namespace

@@ -57,5 +57,53 @@ TEST(VariantReader, AMissingFileOrAFolderIsAnIoError) {
   EXPECT_THROW(VariantReader(std::filesystem::temp_directory_path()), IoError);
 }
 
+// What no worksheet holds is refused as soon as the reader meets it, naming where; what is just
+// within the limits is read.
+TEST(VariantReader, RefusesWhatNoWorksheetHolds) {
+  const std::string stamp = "1.1.2026 9:00:00\r\nВариант 1\r\n";
+  const auto lines = [](std::size_t count, const std::string& line) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) text += line + "\r\n";
+    return text;
+  };
+  const struct {
+    const char* name;
+    std::string text;
+    const char* refusal;            // nullptr: read
+    std::uintmax_t sparseSize = 0;  // the file made this large with nothing written
+  } kCases[] = {
+      {"nul", stamp + std::string("1+2=\0\r\n", 7), "line 3 holds the control byte 0x00"},
+      {"escape", "\x1B[2J", "line 1 holds the control byte 0x1B"},
+      {"tab", stamp + "1\t2\r\n", nullptr},
+      {"longest_line", stamp + std::string(kMaxSheetLineSize, '7'), nullptr},
+      {"long_line", stamp + std::string(kMaxSheetLineSize + 1, '7'),
+       "line 3 is longer than 256 KB"},
+      {"most_lines", stamp + lines(kMaxVariantLines, "1"), nullptr},
+      {"many_lines", stamp + lines(kMaxVariantLines + 1, "1"),
+       "the lines after line 2 up to the next variant are more than 20000 lines"},
+      {"many_lines_first", "стамп\r\n" + lines(kMaxVariantLines + 1, "1"),
+       "the lines after line 1 up to the next variant are more than 20000 lines"},
+      {"large_variant", stamp + lines(kMaxVariantSize / 1000 + 1, std::string(1000, '1')),
+       "the lines after line 2 up to the next variant are more than 1 MB"},
+      // Refused before a byte of it is read.
+      {"huge", "", "larger than 512 MB", kMaxSheetFileSize + 1},
+  };
+  for (const auto& c : kCases) {
+    const std::filesystem::path path = WriteFile(std::string("limits_") + c.name, c.text);
+    if (c.sparseSize > 0) std::filesystem::resize_file(path, c.sparseSize);
+    try {
+      VariantReader reader(path);
+      std::vector<std::string> variant;
+      while (reader.Next(variant)) {
+      }
+      EXPECT_EQ(c.refusal, nullptr) << c.name << " was read";
+    } catch (const IoError& e) {
+      EXPECT_EQ(e.what(), "Not a worksheet file (" + std::string(c.refusal ? c.refusal : "") + ")")
+          << c.name;
+    }
+    std::filesystem::remove(path);
+  }
+}
+
 }  // namespace
 }  // namespace mathsheets::sheet
