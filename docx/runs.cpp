@@ -6,10 +6,14 @@
 #include "docx/faces.h"
 #include "docx/xml_text.h"
 #include "layout/decimal_commas.h"
+#include "layout/typesetter.h"
 #include "sheet/read_worksheet.h"
 
 namespace mathsheets::docx {
 
+using layout::IsBinarySign;
+using layout::IsLatinLetter;
+using layout::OperatorGlyph;
 using sheet::Piece;
 using sheet::PieceKind;
 
@@ -22,24 +26,6 @@ constexpr double kSpaceEms = 0.278;
 constexpr double kSignEms = 0.584;
 constexpr double kLetterEms = 0.6;
 constexpr double kUnderscoreEms = 0.556;
-
-// The signs as a Russian school writes them: a raised dot for times, a true minus.
-std::string_view OperatorGlyph(std::string_view op) {
-  if (op == "x" || op == "х" || op == "•" || op == "*") return "·";
-  if (op == "-") return "−";
-  return op;
-}
-
-bool IsLatinLetter(std::string_view text) {
-  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-  });
-}
-
-bool IsBinarySign(std::string_view glyph) {
-  return glyph == "+" || glyph == "−" || glyph == "·" || glyph == ":" || glyph == "=" ||
-         glyph == "<" || glyph == ">";
-}
 
 double TextEms(std::string_view utf8) {
   double ems = 0;

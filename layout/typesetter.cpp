@@ -11,9 +11,6 @@ namespace mathsheets::layout {
 using sheet::Piece;
 using sheet::PieceKind;
 
-namespace {
-
-// The signs as a Russian school writes them: a raised dot for times, a true minus.
 std::string_view OperatorGlyph(std::string_view op) {
   if (op == "x" || op == "х" || op == "•" || op == "*") return "·";
   if (op == "-") return "−";
@@ -30,8 +27,6 @@ bool IsBinarySign(std::string_view glyph) {
   return glyph == "+" || glyph == "−" || glyph == "·" || glyph == ":" || glyph == "=" ||
          glyph == "<" || glyph == ">";
 }
-
-}  // namespace
 
 Face TextFace(const Style& style, bool italic) {
   if (style.mono) return style.answer ? Face::MonoBold : Face::Mono;

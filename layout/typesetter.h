@@ -28,6 +28,12 @@ struct Style {
   bool answer = false;  // bold, in the answer's ink
 };
 
+// The signs as a Russian school writes them: a raised dot for times ("x", "х", "•", "*"), a true
+// minus; a binary sign stands between blanks; a Latin letter stands for a number and is italic.
+std::string_view OperatorGlyph(std::string_view op);
+bool IsBinarySign(std::string_view glyph);
+bool IsLatinLetter(std::string_view text);
+
 Face TextFace(const Style& style, bool italic);
 bool HasFraction(const sheet::Row& row);
 Ink InkOf(const Style& style);
