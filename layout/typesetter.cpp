@@ -8,6 +8,17 @@
 
 namespace mathsheets::layout {
 
+namespace {
+
+// The text with decimal commas, made in `buffer` only when it has a point: most pieces have none.
+std::string_view Commas(const std::string& text, std::string& buffer) {
+  if (text.find('.') == std::string::npos) return text;
+  buffer = WithDecimalCommas(text);
+  return buffer;
+}
+
+}  // namespace
+
 using sheet::Piece;
 using sheet::PieceKind;
 
@@ -44,7 +55,7 @@ Ink InkOf(const Style& style) {
 }
 
 void Typesetter::AddText(Box& box, std::string_view text, Face face, double size, Ink ink,
-             bool digits) const {
+                         bool digits) const {
   if (text.empty()) return;
   const double width = Width(face, text, size);
   TextOp* last = box.texts.empty() ? nullptr : &box.texts.back();
@@ -69,15 +80,16 @@ Box Typesetter::Line(const std::vector<Piece>& pieces, const Style& style, const
   const Ink ink = InkOf(style);
   bool unaryPlace = true;   // a minus here is a sign, not a subtraction
   bool insideBars = false;  // after the "|" that opens an absolute value
+  std::string commas;       // a piece's text with its decimal commas
   for (std::size_t i = 0; i < pieces.size(); ++i) {
     const Piece& piece = pieces[i];
     switch (piece.kind) {
       case PieceKind::Text:
-        AddText(box, WithDecimalCommas(piece.text), regular, s, ink, false);
+        AddText(box, Commas(piece.text, commas), regular, s, ink, false);
         unaryPlace = false;
         break;
       case PieceKind::Number:
-        AddText(box, WithDecimalCommas(piece.text), regular, s, ink, true);
+        AddText(box, Commas(piece.text, commas), regular, s, ink, true);
         unaryPlace = false;
         break;
       case PieceKind::Letter:
@@ -159,8 +171,7 @@ Box Typesetter::FractionBox(const sheet::StackedFraction& f, const Style& style)
   const Box denominator = Expression(f.denominator, style);
   const double bar = std::max(numerator.width, denominator.width) + 0.2 * s;
   const double top = kMathAxis * s + kFractionGap * s + numerator.descent + numerator.ascent;
-  const double bottom =
-      denominator.ascent + denominator.descent + kFractionGap * s - kMathAxis * s;
+  const double bottom = denominator.ascent + denominator.descent + kFractionGap * s - kMathAxis * s;
   const double frameTop = top + 0.06 * s;
   const double frameBottom = bottom + 0.06 * s;
 
@@ -187,8 +198,7 @@ Box Typesetter::FractionBox(const sheet::StackedFraction& f, const Style& style)
     box.width += 0.08 * s;
   }
   const double x = box.width;
-  box.rules.push_back(
-      {x, -kMathAxis * s, x + bar, -kMathAxis * s, kRuleThickness * s, ink, false});
+  box.rules.push_back({x, -kMathAxis * s, x + bar, -kMathAxis * s, kRuleThickness * s, ink, false});
   box.Append(numerator, x + (bar - numerator.width) / 2,
              -kMathAxis * s - kFractionGap * s - numerator.descent);
   box.Append(denominator, x + (bar - denominator.width) / 2,
@@ -218,7 +228,7 @@ std::pair<double, double> Typesetter::LineMetrics(const Box& box, const Style& s
 }
 
 std::vector<Box> Typesetter::Paragraph(const std::vector<Piece>& pieces, const Style& style,
-                           double width) const {
+                                       double width) const {
   std::vector<Box> lines(1);
   const double space = Width(TextFace(style, false), " ", style.size);
   std::size_t start = 0;
