@@ -78,6 +78,14 @@ int PdfCommand(const Arguments& args);
 int WriteRunPdfs(const std::filesystem::path& studentFile, const std::filesystem::path& teacherFile,
                  const sheet::PrintLayout& layout);
 
+// The pair of a `pdf` or `docx` command: the two files given, or the one given and the other of
+// its pair beside it by name when it is there; the student's file first.
+struct InputPair {
+  std::filesystem::path student;
+  std::optional<std::filesystem::path> teacher;
+};
+InputPair PairOfInputs(const std::vector<std::filesystem::path>& inputs);
+
 // "docx STUDENT.txt [TEACHER.txt] [--out-dir DIR]": the Word documents of a pair, as `pdf`.
 int DocxCommand(const Arguments& args);
 // "--docx" of a run: the Word documents of both files beside them, their paths printed student

@@ -15,22 +15,6 @@ namespace mathsheets::cli {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kTwinPrefixes = {
-    {{"ajobs_", "ajobt_"}, {"zjobs_", "zjobt_"}}};
-
-// The other file of a pair by its name (ajobs_ and ajobt_, zjobs_ and zjobt_), and whether `file`
-// is the teacher's.
-std::optional<std::filesystem::path> TwinOf(const std::filesystem::path& file, bool& teacher) {
-  const std::string name = file.filename().string();
-  for (const auto& [student, teacherPrefix] : kTwinPrefixes) {
-    teacher = name.starts_with(teacherPrefix);
-    if (teacher || name.starts_with(student))
-      return file.parent_path() /
-             (std::string(teacher ? student : teacherPrefix) + name.substr(student.size()));
-  }
-  return std::nullopt;
-}
-
 int Report(const docx::DocxPair& pair, const StopSignals& signals) {
   if (pair.stopped) {
     std::cerr << "mathsheets-cli: stopped, no Word document written\n";
@@ -65,20 +49,7 @@ int DocxCommand(const Arguments& args) {
   }
   if (inputs.empty()) throw UsageError{"docx needs a student file"};
   if (inputs.size() > 2) throw UsageError{"docx takes a student file and its teacher file"};
-  std::filesystem::path student = inputs[0];
-  std::optional<std::filesystem::path> teacher;
-  if (inputs.size() == 2) {
-    teacher = inputs[1];
-  } else {
-    // The other file of the pair, beside it by its name, when it is there.
-    bool givenTeacher = false;
-    const std::optional<std::filesystem::path> twin = TwinOf(student, givenTeacher);
-    std::error_code ignored;
-    if (twin && std::filesystem::is_regular_file(*twin, ignored)) {
-      teacher = *twin;
-      if (givenTeacher) std::swap(student, *teacher);
-    }
-  }
+  auto [student, teacher] = PairOfInputs(inputs);
   for (const auto& input : inputs) {
     std::error_code ignored;
     const std::filesystem::path target =

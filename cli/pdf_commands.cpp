@@ -82,19 +82,7 @@ int PdfCommand(const Arguments& args) {
   }
   if (inputs.empty()) throw UsageError{"pdf needs a student file"};
   if (inputs.size() > 2) throw UsageError{"pdf takes a student file and its teacher file"};
-  std::filesystem::path student = inputs[0];
-  std::optional<std::filesystem::path> teacher;
-  if (inputs.size() == 2) {
-    teacher = inputs[1];
-  } else {
-    // The other file of the pair, beside it by its name, when it is there.
-    const std::optional<std::filesystem::path> twin = pdf::TwinFileOf(student);
-    std::error_code ignored;
-    if (twin && std::filesystem::is_regular_file(*twin, ignored)) {
-      teacher = *twin;
-      if (pdf::IsTeacherFileName(student)) std::swap(student, *teacher);
-    }
-  }
+  auto [student, teacher] = PairOfInputs(inputs);
   for (const auto& input : inputs) {
     std::error_code ignored;
     const std::filesystem::path target =

@@ -15,9 +15,9 @@
 #include <string_view>
 #include <thread>
 
+#include "layout/lay_sheet.h"
 #include "layout/sheet_layout.h"
 #include "pdf/sheet_painter.h"
-#include "layout/lay_sheet.h"
 
 namespace mathsheets::pdf {
 
@@ -28,9 +28,6 @@ namespace {
 // Device units per inch: fine enough that positions need no rounding.
 constexpr int kResolution = 1200;
 constexpr double kUnitsPerPoint = kResolution / 72.0;
-
-constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kTwinPrefixes = {
-    {{"ajobs_", "ajobt_"}, {"zjobs_", "zjobt_"}}};
 
 // The temporary name a PDF is written under, beside its place.
 std::filesystem::path TemporaryOf(const std::filesystem::path& target) {
@@ -203,23 +200,6 @@ class SheetWriter {
 
 std::filesystem::path PdfPathFor(const std::filesystem::path& textFile) {
   return std::filesystem::path(textFile).replace_extension(".pdf");
-}
-
-std::optional<std::filesystem::path> TwinFileOf(const std::filesystem::path& file) {
-  const std::string name = file.filename().string();
-  for (const auto& [student, teacher] : kTwinPrefixes) {
-    if (name.starts_with(student))
-      return file.parent_path() / (std::string(teacher) + name.substr(student.size()));
-    if (name.starts_with(teacher))
-      return file.parent_path() / (std::string(student) + name.substr(teacher.size()));
-  }
-  return std::nullopt;
-}
-
-bool IsTeacherFileName(const std::filesystem::path& file) {
-  const std::string name = file.filename().string();
-  return std::any_of(kTwinPrefixes.begin(), kTwinPrefixes.end(),
-                     [&name](const auto& prefixes) { return name.starts_with(prefixes.second); });
 }
 
 PdfPair WriteWorksheetPdfs(const std::filesystem::path& studentFile,

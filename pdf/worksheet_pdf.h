@@ -16,10 +16,8 @@ namespace mathsheets::pdf {
 // The PDF beside a worksheet file: the same name with ".pdf" in place of its extension.
 std::filesystem::path PdfPathFor(const std::filesystem::path& textFile);
 
-// The teacher's file of a student's file by its name, ajobs_ → ajobt_, zjobs_ → zjobt_, and back;
-// nothing when the name is neither.
-std::optional<std::filesystem::path> TwinFileOf(const std::filesystem::path& file);
-bool IsTeacherFileName(const std::filesystem::path& file);
+using sheet::IsTeacherFileName;
+using sheet::TwinFileOf;
 
 // A failed read or write of one of the files, its path in the message.
 using PdfFileError = sheet::SheetFileError;

@@ -1,5 +1,10 @@
 #include "sheet/pair_reader.h"
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+#include <utility>
+
 #include "sheet/read_worksheet.h"
 
 namespace mathsheets::sheet {
@@ -20,7 +25,27 @@ auto Guarded(const std::filesystem::path& file, Action action) {
 
 const std::string kNoStamp;
 
+constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kTwinPrefixes = {
+    {{"ajobs_", "ajobt_"}, {"zjobs_", "zjobt_"}}};
+
 }  // namespace
+
+std::optional<std::filesystem::path> TwinFileOf(const std::filesystem::path& file) {
+  const std::string name = file.filename().string();
+  for (const auto& [student, teacher] : kTwinPrefixes) {
+    if (name.starts_with(student))
+      return file.parent_path() / (std::string(teacher) + name.substr(student.size()));
+    if (name.starts_with(teacher))
+      return file.parent_path() / (std::string(student) + name.substr(teacher.size()));
+  }
+  return std::nullopt;
+}
+
+bool IsTeacherFileName(const std::filesystem::path& file) {
+  const std::string name = file.filename().string();
+  return std::any_of(kTwinPrefixes.begin(), kTwinPrefixes.end(),
+                     [&name](const auto& prefixes) { return name.starts_with(prefixes.second); });
+}
 
 SheetFileError::SheetFileError(const IoError& error, const std::filesystem::path& file)
     : IoError(error.code()), message_(std::string(error.what()) + ": " + file.string()) {}

@@ -12,6 +12,11 @@
 
 namespace mathsheets::sheet {
 
+// The teacher's file of a student's file by its name, ajobs_ → ajobt_, zjobs_ → zjobt_, and back;
+// nothing when the name is neither.
+std::optional<std::filesystem::path> TwinFileOf(const std::filesystem::path& file);
+bool IsTeacherFileName(const std::filesystem::path& file);
+
 // A failed read or write of one of a sheet's files, its path in the message.
 class SheetFileError : public IoError {
  public:
