@@ -75,4 +75,54 @@ void MoveInto(PageOps& page, const Block& block, double x, double y) {
   AppendMoved(block, page, x, y);
 }
 
+std::vector<Block> CutToHeight(const Block& block, double height) {
+  // Where marks stand, top to bottom: a text from the top of its capitals to its descenders.
+  const auto topOf = [](const TextOp& t) { return t.y - 0.8 * t.size; };
+  const auto ruleTop = [](const RuleOp& r) { return std::min(r.y1, r.y2) - r.width; };
+  std::vector<std::pair<double, double>> taken;
+  for (const TextOp& t : block.texts) taken.push_back({topOf(t), t.y + 0.25 * t.size});
+  for (const RuleOp& r : block.rules) taken.push_back({ruleTop(r), std::max(r.y1, r.y2) + r.width});
+  // A cut at y is free when no mark spans it.
+  const auto free = [&taken](double y) {
+    return std::none_of(taken.begin(), taken.end(),
+                        [y](const auto& span) { return span.first < y && y < span.second; });
+  };
+  // The marks whose tops lie from `from` to `to`, moved up by `from`.
+  const auto slice = [&](double from, double to) {
+    // The first piece takes what stands above the block's top too, the last what is below it.
+    const auto inside = [from, to, &block](double top) {
+      return (from <= 0 || top >= from - 1e-6) && (to > block.height || top < to);
+    };
+    Block piece;
+    piece.width = block.width;
+    piece.height = std::min(to, block.height) - from;
+    for (const TextOp& t : block.texts)
+      if (inside(topOf(t))) piece.texts.push_back({t.x, t.y - from, t.size, t.face, t.ink, t.text});
+    for (const RuleOp& r : block.rules)
+      if (inside(ruleTop(r)))
+        piece.rules.push_back({r.x1, r.y1 - from, r.x2, r.y2 - from, r.width, r.ink, r.dashed});
+    for (const BlankOp& b : block.blanks)
+      if (inside(b.y - b.size)) {
+        piece.blanks.push_back(b);
+        piece.blanks.back().y -= from;
+      }
+    return piece;
+  };
+  std::vector<Block> pieces;
+  double start = 0;
+  while (block.height - start > height) {
+    double cut = free(start + height) ? start + height : start;
+    for (const auto& [top, bottom] : taken)
+      if (bottom > cut && bottom <= start + height && free(bottom)) cut = bottom;
+    if (cut <= start + 1e-6) break;
+    pieces.push_back(slice(start, cut));
+    start = cut;
+  }
+  // The rest: what fits, or all of it set smaller when nothing could be cut.
+  Block rest = slice(start, block.height + 1);
+  if (rest.height > height) rest.Scale(height / rest.height);
+  pieces.push_back(std::move(rest));
+  return pieces;
+}
+
 }  // namespace mathsheets::layout

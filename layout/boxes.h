@@ -34,4 +34,8 @@ struct Block {
 
 void MoveInto(PageOps& page, const Block& block, double x, double y);
 
+// A block too tall for a page in pieces of at most `height`, cut where no text or rule is; where
+// no such cut is, the rest is set smaller to fit.
+std::vector<Block> CutToHeight(const Block& block, double height);
+
 }  // namespace mathsheets::layout

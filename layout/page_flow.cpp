@@ -88,20 +88,32 @@ class SheetLayout::Impl {
   }
 
   // Bands one under another from the top of this page on, under a continuation header on each
-  // next page.
+  // next page. A band taller than a page goes on over pages, cut between its lines.
   void Flow(const std::vector<Block>& bands, double x, double width, const std::string& number) {
-    for (std::size_t i = 0; i < bands.size(); ++i) {
-      if (y_ + bands[i].height > Bottom() && y_ > top_ + 1e-6) {
-        NewPage();
-        if (!number.empty()) {
-          const Block head = set_.Header("Вариант " + number + " (продолжение)", width, false);
-          Place(head, x, y_);
-          y_ += head.height;
-        }
+    const double head =
+        number.empty() ? 0
+                       : set_.Header("Вариант " + number + " (продолжение)", width, false).height;
+    for (const Block& band : bands) {
+      if (band.height <= Height() - head) {
+        FlowBand(band, x, width, number);
+        continue;
       }
-      Place(bands[i], x, y_);
-      y_ += bands[i].height;
+      for (const Block& piece : CutToHeight(band, Height() - head))
+        FlowBand(piece, x, width, number);
     }
+  }
+
+  void FlowBand(const Block& band, double x, double width, const std::string& number) {
+    if (y_ + band.height > Bottom() && y_ > top_ + 1e-6) {
+      NewPage();
+      if (!number.empty()) {
+        const Block head = set_.Header("Вариант " + number + " (продолжение)", width, false);
+        Place(head, x, y_);
+        y_ += head.height;
+      }
+    }
+    Place(band, x, y_);
+    y_ += band.height;
   }
 
   static double TotalHeight(const std::vector<Block>& bands) {
