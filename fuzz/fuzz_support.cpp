@@ -87,8 +87,9 @@ layout::SheetLayout::PageSink PageChecker(const sheet::PrintLayout& choices, int
                 std::to_string(text.y) + where);
     for (const layout::RuleOp& rule : page.rules)
       Check(onPaper(rule.x1, rule.y1) && onPaper(rule.x2, rule.y2),
-            "a rule off the paper at " + std::to_string(rule.x1) + ", " + std::to_string(rule.y1) +
-                where);
+            "a rule off the paper from " + std::to_string(rule.x1) + ", " +
+                std::to_string(rule.y1) + " to " + std::to_string(rule.x2) + ", " +
+                std::to_string(rule.y2) + where);
   };
 }
 

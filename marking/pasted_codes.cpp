@@ -1,10 +1,16 @@
 #include "marking/pasted_codes.h"
 
+#include <optional>
+
 namespace mathsheets::marking {
 
 namespace {
 
 constexpr std::size_t kShortestCode = 16;
+// The longest code: 69 characters of data (127 items, a class and a name of 24 letters) and two
+// check characters, in groups of five. More pieces, or more characters and dashes, are no code.
+constexpr std::size_t kLongestCode = 71;
+constexpr std::size_t kMostPieces = (kLongestCode + 4) / 5;
 
 bool IsCodeCharacter(char c) {
   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -46,14 +52,54 @@ std::size_t PieceEnd(std::string_view text, std::size_t at) {
   return end;
 }
 
-bool LooksLikeCode(std::string_view joined) {
+// A piece of a code in the pasted text, and what tells whether pieces may be a code: 16 or more
+// characters with a digit among them.
+struct Piece {
+  std::size_t begin = 0;
+  std::size_t end = 0;
   std::size_t characters = 0;
   bool digit = false;
-  for (const char c : joined) {
-    if (IsCodeCharacter(c)) ++characters;
-    digit = digit || (c >= '0' && c <= '9');
+};
+using Pieces = std::vector<Piece>;
+
+Piece PieceAt(std::string_view text, std::size_t at) {
+  Piece piece{at, PieceEnd(text, at), 0, false};
+  for (std::size_t k = piece.begin; k < piece.end; ++k) {
+    if (IsCodeCharacter(text[k])) ++piece.characters;
+    piece.digit = piece.digit || (text[k] >= '0' && text[k] <= '9');
   }
-  return characters >= kShortestCode && digit;
+  return piece;
+}
+
+// The pieces [from, from + count) joined, or nothing when they do not look like a code.
+std::optional<std::string> Joined(std::string_view text, const Pieces& pieces, std::size_t from,
+                                  std::size_t count) {
+  std::size_t characters = 0;
+  bool digit = false;
+  for (std::size_t k = from; k < from + count; ++k) {
+    characters += pieces[k].characters;
+    digit = digit || pieces[k].digit;
+  }
+  if (characters < kShortestCode || !digit) return std::nullopt;
+  std::string joined;
+  for (std::size_t k = from; k < from + count; ++k)
+    joined += text.substr(pieces[k].begin, pieces[k].end - pieces[k].begin);
+  return joined;
+}
+
+// The most pieces from `from` on that read as a code, with their reading; 0 when none do.
+std::size_t CodeFrom(std::string_view text, const Pieces& pieces, std::size_t from,
+                     FoundCode& found) {
+  for (std::size_t count = pieces.size() - from; count > 0; --count) {
+    std::optional<std::string> joined = Joined(text, pieces, from, count);
+    if (!joined) continue;
+    CodeReading reading = DecodeResultCode(*joined);
+    if (reading.code) {
+      found = {std::move(*joined), std::move(reading)};
+      return count;
+    }
+  }
+  return 0;
 }
 
 }  // namespace
@@ -67,39 +113,38 @@ std::vector<FoundCode> FindCodes(std::string_view pasted) {
       ++i;
       continue;
     }
-    // The pieces of a code that may go on after a dash and a line break.
-    std::vector<std::pair<std::size_t, std::size_t>> pieces;
+    // The pieces of a code that may go on after a dash and a line break, no more than the
+    // longest code has: a text of many short pieces is read in linear time.
+    Pieces pieces;
+    std::size_t length = 0;
     std::size_t at = i;
     while (true) {
-      const std::size_t end = PieceEnd(pasted, at);
-      pieces.emplace_back(at, end);
-      if (pasted[end - 1] != '-') break;
-      at = end + BlankLength(pasted, end);
+      const Piece piece = PieceAt(pasted, at);
+      length += piece.end - piece.begin;
+      if (!pieces.empty() &&
+          (pieces.size() == kMostPieces || length > kLongestCode + kMostPieces - 1))
+        break;
+      pieces.push_back(piece);
+      if (pasted[piece.end - 1] != '-') break;
+      at = piece.end + BlankLength(pasted, piece.end);
     }
-    const auto joined = [&](std::size_t count) {
-      std::string text;
-      for (std::size_t k = 0; k < count; ++k)
-        text += pasted.substr(pieces[k].first, pieces[k].second - pieces[k].first);
-      return text;
-    };
-    // The most pieces that read as a code; failing that, the first piece alone when it looks like
-    // one, else all of them.
-    std::size_t used = 0;
-    for (std::size_t count = pieces.size(); count > 0 && used == 0; --count) {
-      const std::string text = joined(count);
-      if (!LooksLikeCode(text)) continue;
-      CodeReading reading = DecodeResultCode(text);
-      if (reading.code) {
-        found.push_back({text, std::move(reading)});
-        used = count;
-      }
+    // The most pieces that read as a code. Failing that, a code that starts at a later piece
+    // (after a word or a broken code that ends in a dash) is read from there, the pieces before
+    // it listed when they look like a code; failing that too, the first piece alone when it
+    // looks like one, else all of them.
+    FoundCode code;
+    std::size_t used = CodeFrom(pasted, pieces, 0, code);
+    if (used > 0) {
+      found.push_back(std::move(code));
+      i = pieces[used - 1].end;
+      continue;
     }
-    if (used == 0) {
-      used = LooksLikeCode(joined(1)) ? 1 : pieces.size();
-      const std::string text = joined(used);
-      if (LooksLikeCode(text)) found.push_back({text, DecodeResultCode(text)});
-    }
-    i = pieces[used - 1].second;
+    std::size_t later = 1;
+    while (later < pieces.size() && CodeFrom(pasted, pieces, later, code) == 0) ++later;
+    used = later < pieces.size() ? later : Joined(pasted, pieces, 0, 1) ? 1 : pieces.size();
+    if (const std::optional<std::string> text = Joined(pasted, pieces, 0, used))
+      found.push_back({*text, DecodeResultCode(*text)});
+    i = used < pieces.size() ? pieces[used].begin : pieces[used - 1].end;
   }
   return found;
 }

@@ -215,6 +215,18 @@ CodeReading DecodeResultCode(std::string_view text) {
         .push_back(static_cast<std::uint8_t>(*letter));
   }
   if (!bits.OnlyPaddingLeft()) return cut();
+  // Only a class and a name as the writer keeps them: no blank at either end or two together,
+  // no "-" first. Any other is no pupil's code, and would make a second row for one pupil.
+  const auto kept = [](const std::vector<std::uint8_t>& letters, std::size_t most) {
+    std::vector<std::uint8_t> again;
+    CodeLettersOf(TextOfCodeLetters(letters), most, &again);
+    return again == letters;
+  };
+  if (!kept(reading.classLetters, kMaxClassLetters) ||
+      !kept(reading.nameLetters, kMaxCodeLetters - reading.classLetters.size())) {
+    reading.error = "повреждён: имя или класс записаны не так, как их пишет страница";
+    return reading;
+  }
   code.className = TextOfCodeLetters(reading.classLetters);
   code.name = TextOfCodeLetters(reading.nameLetters);
   reading.code = std::move(code);
