@@ -8,6 +8,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+# MATHSHEETS_FUZZ_SEED fixes libFuzzer's random seed, so that a short run walks the same inputs
+# each time (the suite's); unset, every run draws its own.
+seed=${MATHSHEETS_FUZZ_SEED:-0}
 # Every fuzz/NAME_fuzzer.cpp is a target.
 targets=()
 for source in fuzz/*_fuzzer.cpp; do
@@ -31,7 +34,7 @@ for name in "${targets[@]}"; do
   touch "$out/started"
   status=0
   build-fuzz/fuzz/fuzz_"$name" "$out/corpus" "${kept[@]}" -dict=fuzz/formats.dict \
-    -max_total_time="$seconds" -timeout=25 -rss_limit_mb=2048 -print_final_stats=1 \
+    -max_total_time="$seconds" -seed="$seed" -timeout=25 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$findings/" >"$out/log" 2>&1 || status=$?
   execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$out/log")
   rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$out/log")
