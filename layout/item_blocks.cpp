@@ -42,17 +42,16 @@ Block SheetSetter::Problem(const sheet::Item& item, int index, int number, doubl
       words[i] = {PieceKind::Text, "–", {}};
   }
   for (const Box& line : type_.Paragraph(words, body_, width)) {
-    const auto [baseline, height] = Typesetter::LineMetrics(line, body_);
-    block.Put(line, 0, block.height + baseline);
-    block.height += height;
+    const Block one = Fitted(line, body_, width);
+    block.Put(one, 0, block.height);
+    block.height += one.height;
   }
   for (const Row& row : item.solution) {
     Style answer = body_;
     answer.answer = true;
-    const Box box = type_.Line(row.pieces, answer, nullptr);
-    const auto [baseline, height] = Typesetter::LineMetrics(box, body_);
-    if (teacher_) block.Put(box, 0, block.height + baseline);
-    block.height += height;
+    const Block one = Fitted(type_.Line(row.pieces, answer, nullptr), body_, width);
+    if (teacher_) block.Put(one, 0, block.height);
+    block.height += one.height;
   }
   // Room to work: ruled lines, then the answer line.
   const double ruled = 1.5 * LineHeight();
@@ -69,10 +68,21 @@ Block SheetSetter::Problem(const sheet::Item& item, int index, int number, doubl
                Typesetter::SlotWidth(answer ? &*answer : nullptr, body_.size, 10)),
       teacher_, index, item.taskNumber.empty() ? std::to_string(number) : item.taskNumber};
   type_.AddSlot(line, slot, body_);
-  const auto [baseline, height] = Typesetter::LineMetrics(line, body_);
-  block.Put(line, 0, block.height + 0.3 * LineHeight() + baseline);
-  block.height += 0.3 * LineHeight() + height + 0.4 * LineHeight();
+  const Block one = Fitted(line, body_, width);
+  block.Put(one, 0, block.height + 0.3 * LineHeight());
+  block.height += 0.3 * LineHeight() + one.height + 0.4 * LineHeight();
   return block;
+}
+
+// One line in a block of its height, set smaller when it is wider than `width` (a word longer
+// than a line, an answer longer than its blank).
+Block SheetSetter::Fitted(const Box& line, const Style& style, double width) const {
+  const auto [baseline, height] = Typesetter::LineMetrics(line, style);
+  Block one;
+  one.Put(line, 0, baseline);
+  one.height = height;
+  if (one.width > width) one.Scale(width / one.width);
+  return one;
 }
 
 // An item set as it stands: its rows, wrapped at blanks when they are prose, set smaller when
@@ -90,11 +100,7 @@ Block SheetSetter::TextItem(const sheet::Item& item, double width) const {
     else
       lines.push_back(whole);
     for (const Box& line : lines) {
-      const auto [baseline, height] = Typesetter::LineMetrics(line, style);
-      Block one;
-      one.Put(line, 0, baseline);
-      one.height = height;
-      if (one.width > width) one.Scale(width / one.width);
+      const Block one = Fitted(line, style, width);
       if (paint) block.Put(one, 0, block.height);
       block.height += one.height;
     }

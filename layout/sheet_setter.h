@@ -57,6 +57,7 @@ class SheetSetter {
   // A word problem and an item set as it stands (item_blocks.cpp).
   Block Problem(const sheet::Item& item, int index, int number, double width) const;
   Block TextItem(const sheet::Item& item, double width) const;
+  Block Fitted(const Box& line, const Style& style, double width) const;
 
   // The answer key (answer_key.cpp): the widest cell of a variant, and the key's row of a variant
   // in lines, so that the row of a very long variant may go on over a page.
@@ -73,8 +74,8 @@ class SheetSetter {
   std::vector<KeyCell> KeyCells(const sheet::Variant& variant) const;
 
   std::optional<Box> AnswerBox(const sheet::Item& item, const Style& style) const;
-  Block TaskRows(const sheet::Item& item, int index, const std::string& label,
-                 const Style& style, double least) const;
+  Block TaskRows(const sheet::Item& item, int index, const std::string& label, const Style& style,
+                 double least) const;
   Block ExerciseCell(const sheet::Item& item, int index, int number, double labelWidth,
                      const Style& style) const;
   std::vector<Block> GridCells(const sheet::Variant& variant, const GridRun& run, int number,
